@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ElementTable.h"
+
+#include <string_view>
+
+namespace TPDEQ {
+namespace {
+
+// The values are stored exactly as shown, trailing blanks and "---" markers included.
+constexpr std::string_view kElementRows[kElementCount][20] = {
+#include "rows/elements_001_030.inc"
+#include "rows/elements_031_060.inc"
+#include "rows/elements_061_090.inc"
+#include "rows/elements_091_118.inc"
+};
+
+} // namespace
+
+std::optional<ElementRecord> GetElementRecord(std::int16_t atomicNumber) {
+    if (atomicNumber < 1 || atomicNumber > kElementCount)
+        return std::nullopt;
+    const auto& row = kElementRows[atomicNumber - 1];
+    ElementRecord record;
+    for (std::size_t field = 0; field < record.size(); ++field)
+        record[field] = std::string(row[field]);
+    return record;
+}
+
+} // namespace TPDEQ

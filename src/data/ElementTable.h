@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Orvane - the element table: one constant record of 20 texts per element.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace TPDEQ {
+
+// Field indices of an element record. Callers select fields by index, so these never change.
+enum ElementField : std::size_t {
+    name = 0,
+    atomicNumber,
+    atomicMass,
+    shells,
+    configuration,
+    orbital,
+    meltingPoint,
+    boilingPoint,
+    density,
+    covalentRadius,
+    ionicRadius,
+    atomicRadius,
+    atomicVolume,
+    electronegativity,
+    ionizationEnergy,
+    conductivity,
+    nameOrigin,
+    discovery,
+    englishName,
+    casNumber,
+};
+
+inline constexpr std::int16_t kElementCount = 118;
+
+using ElementRecord = std::array<std::string, 20>;
+
+// The record of the element with this atomic number (1 to 118), as a new independent copy;
+// std::nullopt for any other number.
+std::optional<ElementRecord> GetElementRecord(std::int16_t atomicNumber);
+
+} // namespace TPDEQ

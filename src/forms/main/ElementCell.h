@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Orvane - one cell of the periodic grid, lbl(i).
+#pragma once
+
+#include <QLabel>
+
+// Shows a caption centred on its background colour; the selected cell is highlighted with
+// a single-line border and bold text. A press of any mouse button is reported with the cell index.
+class ElementCell : public QLabel {
+    Q_OBJECT
+public:
+    ElementCell(int index, QWidget* parent);
+
+    int index() const { return index_; }
+    void setHighlighted(bool on);
+    bool isHighlighted() const { return highlighted_; }
+    void setBackColor(const QColor& color);
+    QColor backColor() const;
+
+signals:
+    void pressed(int index, Qt::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int index_;
+    bool highlighted_ = false;
+};

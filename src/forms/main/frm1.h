@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Orvane - frm1, the main window.
+//
+// The window shows the 118 elements as a periodic grid of cells lbl(0..117), an element card,
+// a tool bar and a detail panel of 22 value boxes. Every control is built from the layout
+// tables (MainLayout, GridLayout) and carries its given name as objectName.
+//
+// Events are synchronous, as the handlers expect: assigning the list index of cmbN or cmbTab
+// runs cmbN_Click or cmbTab_Click before the assignment returns, and writing a detail box runs
+// txtValor_Change. Every way of selecting an element sets the index of cmbN to Z - 1, and
+// cmbN_Click moves the highlight and the frame and fills the card and the boxes.
+//
+// The handlers are split into files by concern: frm1_build (controls and Form_Load),
+// frm1_selection (selection, navigation, detail boxes, caption modes), frm1_views (view list),
+// frm1_resize (placing the content when maximised or restored).
+#pragma once
+
+#include "ElementTable.h"
+#include "platform/VbRandom.h"
+
+#include <QPoint>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class ElementCell;
+class SelectionFrame;
+namespace platform {
+class EventComboBox;
+class ReadOnlyLineEdit;
+} // namespace platform
+
+class frm1 : public QWidget {
+    Q_OBJECT
+public:
+    // Creating the window runs Form_Load. A null random source means one seeded from the clock.
+    explicit frm1(std::unique_ptr<platform::VbRandom> random = nullptr, QWidget* parent = nullptr);
+    ~frm1() override;
+
+    // Form events.
+    void Form_Load();
+    void Form_Resize();
+
+    // Element selection and the detail panel.
+    void cmbN_Click();
+    void lbl_MouseDown(int index, Qt::MouseButton button);
+    void cmdA_Click();
+    void cmdP_Click();
+    void txtValor_Change(int index);
+
+    // View list.
+    void cmbTab_Click();
+    void cmdA2_Click();
+    void cmdP2_Click();
+
+    // Caption modes of the cells: symbols alone, or symbol over atomic number.
+    void cmdSimb1_Click();
+    void cmdSimb2_Click();
+
+    // A second copy of the program asks for this window; it comes forward only while its
+    // caption is exactly the title the other copy asked for.
+    void restoreIfTitled(const QString& title);
+
+    // Form-level state.
+    int selectedIndex() const { return selectedIndex_; }
+    int lastViewIndex() const { return lastViewIndex_; }
+    bool comboHasFocus() const { return comboHasFocus_; }
+    const QStringList& cellSymbols() const { return cellSymbols_; }
+    const QStringList& defaultCellColors() const { return defaultCellColors_; }
+    const std::optional<TPDEQ::ElementRecord>& currentRecord() const { return currentRecord_; }
+    QPoint panelHome() const { return panelHome_; }
+
+    // The client size the window keeps in its normal state, in pixels.
+    static QSize designSize();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildGrid();
+    void buildHeadings();
+    void buildDetailPanel();
+    void connectHandlers();
+    void setCellCaptions(bool withNumbers);
+    void setDetailText(int index, const QString& text);
+    QWidget* control(const char* name) const;
+
+    std::unique_ptr<platform::VbRandom> random_;
+
+    QWidget* picTela_ = nullptr;
+    QWidget* pctTabela_ = nullptr;
+    std::array<ElementCell*, 118> lbl_{};
+    std::array<platform::ReadOnlyLineEdit*, 22> txtValor_{};
+    std::array<QLabel*, 22> lblNome_{};
+    std::array<QLabel*, 9> lblPeriodo_{};
+    std::array<QLabel*, 38> lblfamilia_{};
+    std::array<QWidget*, 9> pctLeg_{};
+    platform::EventComboBox* cmbN_ = nullptr;
+    platform::EventComboBox* cmbTab_ = nullptr;
+    QLineEdit* txtBusca_ = nullptr;
+    SelectionFrame* shpSelecao_ = nullptr;
+    QLabel* lblSimb_ = nullptr;
+    QLabel* lblA_ = nullptr;
+    QLabel* lblZ_ = nullptr;
+
+    QStringList cellSymbols_;
+    QStringList defaultCellColors_;
+    std::optional<TPDEQ::ElementRecord> currentRecord_;
+    QPoint panelHome_;
+    int selectedIndex_ = 0;
+    int lastViewIndex_ = 0;
+    bool comboHasFocus_ = false;
+    bool placing_ = false; // Form_Resize is moving or resizing the window itself
+};

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// frm1: the view list, which recolours the cells and shows the matching legend.
+#include "frm1.h"
+
+#include "ElementCell.h"
+#include "GridLayout.h"
+#include "ViewNames.h"
+#include "platform/EventComboBox.h"
+#include "platform/VbColor.h"
+
+void frm1::cmbTab_Click() {
+    const int k = cmbTab_->listIndex();
+    if (k == lastViewIndex_ || k < 0)
+        return;
+    lastViewIndex_ = k;
+    for (QWidget* legend : pctLeg_)
+        legend->hide();
+    std::optional<int> legendNumber = 0;
+    const QString viewName = cmbTab_->itemText(k);
+    if (viewName == views::kDefaultView) {
+        for (int i = 0; i < grid::kCellCount; ++i)
+            if (const auto colour = platform::parseColorText(defaultCellColors_.value(i)))
+                lbl_[i]->setBackColor(platform::bgrColor(*colour));
+        legendNumber = 0;
+    }
+    if (legendNumber && *legendNumber >= 0 && *legendNumber < int(pctLeg_.size()))
+        pctLeg_[*legendNumber]->show();
+    setWindowTitle(QStringLiteral(" Orvane - ") + viewName);
+}
+
+void frm1::cmdA2_Click() {
+    if (cmbTab_->listIndex() > 0)
+        cmbTab_->setListIndex(cmbTab_->listIndex() - 1);
+}
+
+void frm1::cmdP2_Click() {
+    if (cmbTab_->listIndex() < cmbTab_->count() - 1)
+        cmbTab_->setListIndex(cmbTab_->listIndex() + 1);
+}

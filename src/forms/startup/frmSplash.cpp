@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmSplash.h"
+
+#include "forms/main/ControlFactory.h"
+#include "forms/main/frm1.h"
+#include "platform/AppInfo.h"
+#include "platform/SingleInstance.h"
+#include "platform/Twips.h"
+
+#include <QIcon>
+#include <QLabel>
+
+frmSplash::frmSplash(platform::SingleInstance& instance, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), instance_(instance) {
+    setObjectName(QStringLiteral("frmSplash"));
+    const QRect whole = platform::twipsRect(0, 0, 6015, 3300);
+    resize(whole.size());
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("imgSplah"));
+    picture->setGeometry(whole);
+    picture->setPixmap(QIcon(QStringLiteral(":/icons/splash.svg")).pixmap(whole.size()));
+    lblVersao_ = layout::makeLabel(this, QStringLiteral("lblVersao"), {120, 3000, 2400, 255},
+                                   QStringLiteral("Ver. 1.0.0"), layout::kTransparent, 0x404040, 8.25,
+                                   layout::Left, false);
+}
+
+std::unique_ptr<frm1> frmSplash::Form_Load() {
+    // The main window runs its whole load step (lists, default view, random element) first.
+    auto main = std::make_unique<frm1>();
+    const QString title = platform::startupTitle();
+    main->setWindowTitle(title);
+    lblVersao_->setText(platform::versionText());
+    if (instance_.start(title) == platform::SingleInstance::Role::Secondary)
+        return nullptr;
+    frm1* window = main.get();
+    connect(&instance_, &platform::SingleInstance::activationRequested, window,
+            [window](const QString& asked) { window->restoreIfTitled(asked); });
+    hide();
+    main->show();
+    return main;
+}

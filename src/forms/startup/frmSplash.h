@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Orvane - frmSplash, the start-up form. It is never shown: its load step builds the main window,
+// hands over to a copy that is already running, or shows the main window.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class frm1;
+namespace platform {
+class SingleInstance;
+}
+
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSplash(platform::SingleInstance& instance, QWidget* parent = nullptr);
+
+    // Builds the main window and shows it, or, when another copy runs already, asks that copy
+    // to come forward and returns nothing: this copy must then end without showing a window.
+    std::unique_ptr<frm1> Form_Load();
+
+private:
+    platform::SingleInstance& instance_;
+    QLabel* lblVersao_;
+};

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EventComboBox.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <QSignalBlocker>
+
+namespace platform {
+
+EventComboBox::EventComboBox(QWidget* parent) : QComboBox(parent) { setCurrentIndex(-1); }
+
+void EventComboBox::appendSilently(const QStringList& entries) {
+    const QSignalBlocker blocker(this);
+    const int keep = currentIndex();
+    addItems(entries);
+    setCurrentIndex(keep);
+}
+
+void EventComboBox::insertSortedSilently(const QStringList& entries) {
+    const QSignalBlocker blocker(this);
+    const int keep = currentIndex();
+    QCollator collator(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    for (const QString& entry : entries) {
+        int at = 0;
+        while (at < count() && collator.compare(itemText(at), entry) <= 0)
+            ++at;
+        insertItem(at, entry);
+    }
+    setCurrentIndex(keep);
+}
+
+} // namespace platform

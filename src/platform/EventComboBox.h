@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Orvane - a drop-down list whose index assignment runs its click handler before it returns.
+#pragma once
+
+#include <QComboBox>
+#include <QStringList>
+
+namespace platform {
+
+// Starts with no selection (-1) and is filled with signals blocked, so that the first item
+// added is not auto-selected and every later assignment that changes the index (including
+// to 0) emits currentIndexChanged synchronously; the form connects that to its handler.
+class EventComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit EventComboBox(QWidget* parent = nullptr);
+
+    // Appends the entries in the given order, leaving the selection as it was.
+    void appendSilently(const QStringList& entries);
+    // Inserts each entry at its place in a case- and accent-insensitive alphabetical order.
+    void insertSortedSilently(const QStringList& entries);
+    // Sets the list index, which runs the handler if the index changes.
+    void setListIndex(int index) { setCurrentIndex(index); }
+    int listIndex() const { return currentIndex(); }
+};
+
+} // namespace platform

@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+constexpr quint8 protocolVersion = 1;
+constexpr int headerSize = 3;
+constexpr int maxFrame = headerSize + SingleInstance::maxPayload;
+// sun_path holds 108 bytes; leave room for the terminator and a margin.
+constexpr int maxSocketPath = 100;
+constexpr int retryPauseMs = 50;
+
+QByteArray encodeFrame(const QString& title) {
+    QByteArray payload = title.toUtf8();
+    if (payload.size() > SingleInstance::maxPayload) {
+        // Cut at a character boundary so the shortened text is still valid UTF-8.
+        qsizetype end = SingleInstance::maxPayload;
+        while (end > 0 && (quint8(payload[end]) & 0xC0) == 0x80)
+            --end;
+        payload.truncate(end);
+    }
+    QByteArray frame;
+    frame.append(char(protocolVersion));
+    frame.append(char(payload.size() >> 8));
+    frame.append(char(payload.size() & 0xFF));
+    return frame + payload;
+}
+
+enum class Parsed { Incomplete, Complete, Invalid };
+
+Parsed parseFrame(const QByteArray& data, QString* title) {
+    if (data.isEmpty())
+        return Parsed::Incomplete;
+    if (quint8(data[0]) != protocolVersion)
+        return Parsed::Invalid;
+    if (data.size() < headerSize)
+        return Parsed::Incomplete;
+    const int length = (quint8(data[1]) << 8) | quint8(data[2]);
+    if (length > SingleInstance::maxPayload || data.size() > headerSize + length)
+        return Parsed::Invalid;
+    if (data.size() < headerSize + length)
+        return Parsed::Incomplete;
+    // Stateless: a sequence cut off at the end is an error, not state kept for a later call.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    *title = decoder.decode(QByteArrayView(data).sliced(headerSize));
+    return decoder.hasError() ? Parsed::Invalid : Parsed::Complete;
+}
+
+} // namespace
+
+SingleInstance::Names SingleInstance::defaultNames() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::homePath(); // still private to the user, unlike the shared temp directory
+    dir = QDir(dir).absolutePath();
+
+    Names names{dir + QStringLiteral("/orvane-instance.lock"), dir + QStringLiteral("/orvane-instance.socket")};
+    if (QFile::encodeName(names.serverName).size() > maxSocketPath) {
+        // A deep runtime directory: derive a short name from the long path, so it stays the same
+        // for every copy started with this directory.
+        const QByteArray hash =
+            QCryptographicHash::hash(QFile::encodeName(names.serverName), QCryptographicHash::Sha256);
+        names.serverName = dir + QStringLiteral("/orvane-") + QString::fromLatin1(hash.toHex().left(8));
+    }
+    return names;
+}
+
+SingleInstance::SingleInstance(Names names, QObject* parent)
+    : QObject(parent), names_(std::move(names)), lock_(names_.lockPath) {
+    // Never treat a lock as stale by age: only a dead owner's lock (checked by process id) is stale,
+    // so a first copy that runs for days keeps its place.
+    lock_.setStaleLockTime(0);
+}
+
+SingleInstance::~SingleInstance() {
+    // Remove our socket file before giving up the lock, so a new owner's socket is never removed.
+    if (server_)
+        server_->close();
+    lock_.unlock();
+}
+
+SingleInstance::Role SingleInstance::start(const QString& title, std::chrono::milliseconds deadline) {
+    const QByteArray frame = encodeFrame(title);
+    const QDeadlineTimer until(deadline);
+    for (;;) {
+        if (lock_.tryLock(0)) {
+            listen();
+            return Role::Primary;
+        }
+        // The owner may not be listening yet; keep trying until it is or the lock becomes free.
+        if (deliver(frame, int(std::max<qint64>(until.remainingTime(), retryPauseMs))))
+            return Role::Secondary;
+        if (until.hasExpired())
+            return Role::Secondary;
+        QThread::msleep(std::clamp<qint64>(until.remainingTime(), 1, retryPauseMs));
+    }
+}
+
+void SingleInstance::listen() {
+    // Only the lock owner may remove a socket file: one left here belongs to a copy that died.
+    QLocalServer::removeServer(names_.serverName);
+    server_ = new QLocalServer(this);
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    server_->setMaxPendingConnections(maxConnections);
+    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::acceptPending);
+    if (!server_->listen(names_.serverName))
+        qWarning("Orvane: cannot listen on %s: %s", qPrintable(names_.serverName),
+                 qPrintable(server_->errorString()));
+}
+
+bool SingleInstance::deliver(const QByteArray& frame, int timeoutMs) const {
+    QLocalSocket socket;
+    socket.connectToServer(names_.serverName);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(frame);
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(timeoutMs))
+            return false;
+    }
+    socket.disconnectFromServer();
+    return true;
+}
+
+void SingleInstance::acceptPending() {
+    // Connections beyond the cap wait in the server's queue until a served one closes.
+    while (connections_.size() < maxConnections && server_->hasPendingConnections()) {
+        QLocalSocket* socket = server_->nextPendingConnection();
+        connections_.insert(socket, {});
+        socket->setReadBufferSize(maxFrame + 1);
+
+        auto* timer = new QTimer(socket);
+        timer->setSingleShot(true);
+        connect(timer, &QTimer::timeout, this, [this, socket] { closeConnection(socket); });
+        timer->start(connectionTimeout_);
+
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
+        connect(socket, &QLocalSocket::disconnected, this, [this, socket] { closeConnection(socket); });
+        // Bytes, or the whole exchange, may have arrived while the connection waited in the queue.
+        readFrom(socket);
+        if (connections_.contains(socket) && socket->state() != QLocalSocket::ConnectedState)
+            closeConnection(socket);
+    }
+}
+
+void SingleInstance::readFrom(QLocalSocket* socket) {
+    const auto it = connections_.find(socket);
+    if (it == connections_.end())
+        return;
+    QByteArray& data = it.value();
+    // Reading one byte past the largest frame is enough to know the sender sent too much.
+    data += socket->read(maxFrame + 1 - data.size());
+
+    QString title;
+    const Parsed parsed = parseFrame(data, &title);
+    if (parsed == Parsed::Incomplete)
+        return;
+    if (parsed == Parsed::Complete && socket->bytesAvailable() == 0) {
+        // Queued, so slots that show windows run from the event loop and not inside this handler.
+        QMetaObject::invokeMethod(
+            this, [this, title] { emit activationRequested(title); }, Qt::QueuedConnection);
+    }
+    closeConnection(socket);
+}
+
+void SingleInstance::closeConnection(QLocalSocket* socket) {
+    if (!connections_.remove(socket))
+        return;
+    socket->disconnect(this);
+    socket->abort();
+    socket->deleteLater();
+    acceptPending();
+}
+
+} // namespace platform

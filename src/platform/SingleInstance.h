@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Orvane - one running copy per user: later copies hand a window title to the first one and end.
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <chrono>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace platform {
+
+// The first copy holds a lock file and listens on a private local socket. A later copy sends it one
+// framed message: version byte 1, a 2-byte big-endian length, then at most 1024 bytes of UTF-8.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    struct Names {
+        QString lockPath;
+        QString serverName; // an absolute socket path; a bare name would land in the shared /tmp
+    };
+    enum class Role { Primary, Secondary };
+    Q_ENUM(Role)
+
+    static constexpr int maxPayload = 1024;
+    static constexpr int maxConnections = 16;
+
+    // Per-user names under the runtime directory ($XDG_RUNTIME_DIR).
+    static Names defaultNames();
+
+    explicit SingleInstance(Names names, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // Call once. Primary: this copy owns the lock and listens. Secondary: the title reached the first
+    // copy, or the first copy never answered before the deadline; either way this copy should end.
+    Role start(const QString& title, std::chrono::milliseconds deadline = std::chrono::seconds(3));
+
+    // How long a connection may take to deliver its whole message before it is dropped.
+    void setConnectionTimeout(std::chrono::milliseconds timeout) { connectionTimeout_ = timeout; }
+
+signals:
+    // Emitted from the event loop, never from inside the socket's read handler.
+    void activationRequested(const QString& title);
+
+private:
+    void listen();
+    bool deliver(const QByteArray& frame, int timeoutMs) const;
+    void acceptPending();
+    void readFrom(QLocalSocket* socket);
+    void closeConnection(QLocalSocket* socket);
+
+    Names names_;
+    QLockFile lock_;
+    QLocalServer* server_ = nullptr;
+    QHash<QLocalSocket*, QByteArray> connections_; // bytes received so far on each open connection
+    std::chrono::milliseconds connectionTimeout_{2000};
+};
+
+} // namespace platform

@@ -1,0 +1,384 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The element table: the fixed rows, the markers, out-of-range lookups, and the rules that make
+// the 118 records hold together (shells, configuration, orbital, CAS check digits, text forms).
+#include "ElementTable.h"
+
+#include <QtTest>
+#include <map>
+#include <regex>
+
+using TPDEQ::ElementRecord;
+using TPDEQ::GetElementRecord;
+
+namespace {
+
+ElementRecord record(int z) {
+    const auto found = GetElementRecord(std::int16_t(z));
+    if (!found)
+        qFatal("no record for %d", z);
+    return *found;
+}
+
+// Fields that the table stores with a deliberate trailing blank: (Z, field).
+bool trailingBlankAllowed(int z, std::size_t field) {
+    if (field == TPDEQ::ionizationEnergy)
+        return z == 85 || z >= 103;
+    return (z == 115 && field == TPDEQ::shells) || (z == 55 && field == TPDEQ::ionicRadius);
+}
+
+struct Subshell {
+    int shell;
+    char kind;
+    int electrons;
+};
+
+int capacity(char kind) {
+    switch (kind) {
+    case 's': return 2;
+    case 'p': return 6;
+    case 'd': return 10;
+    case 'f': return 14;
+    }
+    return 0;
+}
+
+// Splits "5f14,6d10,7s27p1" into subshells. The occupancy digits stop where the next subshell's
+// shell number begins ("7s27p1" is 7s2 and 7p1), which the capacity of the subshell decides.
+std::vector<Subshell> parseSubshells(const std::string& text) {
+    std::vector<Subshell> result;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (text[at] == ',') {
+            ++at;
+            continue;
+        }
+        if (!std::isdigit(static_cast<unsigned char>(text[at])) || at + 1 >= text.size())
+            return {};
+        Subshell sub{text[at] - '0', text[at + 1], 0};
+        if (capacity(sub.kind) == 0)
+            return {};
+        at += 2;
+        std::size_t digits = 0;
+        while (at + digits < text.size() && std::isdigit(static_cast<unsigned char>(text[at + digits])))
+            ++digits;
+        // Take as many digits as still make a possible occupancy.
+        int value = 0;
+        std::size_t used = 0;
+        while (used < digits) {
+            const int next = value * 10 + (text[at + used] - '0');
+            if (next > capacity(sub.kind) || (used > 0 && value == 0))
+                break;
+            value = next;
+            ++used;
+        }
+        if (used == 0 || value == 0)
+            return {};
+        sub.electrons = value;
+        result.push_back(sub);
+        at += used;
+    }
+    return result;
+}
+
+// The configuration with its noble-gas core written out.
+std::vector<Subshell> expandConfiguration(const std::string& configuration) {
+    static const std::map<std::string, int> cores = {{"[He]", 2},  {"[Ne]", 10}, {"[Ar]", 18},
+                                                      {"[Kr]", 36}, {"[Xe]", 54}, {"[Rn]", 86}};
+    if (configuration.empty() || configuration[0] != '[')
+        return parseSubshells(configuration);
+    const auto close = configuration.find("] ");
+    if (close == std::string::npos)
+        return {};
+    const auto core = cores.find(configuration.substr(0, close + 1));
+    if (core == cores.end())
+        return {};
+    std::vector<Subshell> result = expandConfiguration(record(core->second)[TPDEQ::configuration]);
+    const auto outer = parseSubshells(configuration.substr(close + 2));
+    if (outer.empty())
+        return {};
+    result.insert(result.end(), outer.begin(), outer.end());
+    return result;
+}
+
+std::vector<int> parseShells(std::string text) {
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    std::vector<int> shells;
+    std::stringstream in(text);
+    std::string item;
+    while (std::getline(in, item, ','))
+        shells.push_back(std::stoi(item));
+    return shells;
+}
+
+bool validCas(const std::string& cas) {
+    static const std::regex form(R"(\d{2,7}-\d{2}-\d)");
+    if (!std::regex_match(cas, form))
+        return false;
+    std::string digits;
+    for (char c : cas)
+        if (c != '-')
+            digits += c;
+    const int check = digits.back() - '0';
+    int sum = 0;
+    int weight = 1;
+    for (auto it = digits.rbegin() + 1; it != digits.rend(); ++it, ++weight)
+        sum += weight * (*it - '0');
+    return sum % 10 == check;
+}
+
+} // namespace
+
+class TestElementTable : public QObject {
+    Q_OBJECT
+private slots:
+    void tellingRows_data();
+    void tellingRows();
+    void markers();
+    void outOfRange();
+    void lookupsAreIndependent();
+    void namesAndNumbers();
+    void massForms();
+    void shellsAddUpToZ();
+    void configurationHoldsZElectronsAndMatchesShells();
+    void orbitalIsASubshellOfTheConfiguration();
+    void casCheckDigits();
+    void noEmptyFieldsNoStrayBlanks();
+    void gasDensitiesAreGramsPerCubicCentimetre();
+    void decimalPointNeverComma();
+};
+
+void TestElementTable::tellingRows_data() {
+    QTest::addColumn<int>("z");
+    QTest::addColumn<QStringList>("fields");
+    // clang-format off
+    QTest::newRow("hydrogen") << 1 << QStringList{
+        "Hidrogênio", "1", "1.00794(7)", "1", "1s1", "1s1", "-259.14 °C", "-252.87 °C", "0.0000899 g/cm³", "0.32 Å",
+        "2.08E-1", "2.08 Å", "14.1 cm³/mol", "2.20", "13.598 V", "---", "Do grego Hydro, 'gerar água'",
+        "Henry Cavendish / 1766 - Robert Boyle / 1671 (Inglaterra)", "Hydrogen", "1333-74-0"};
+    QTest::newRow("carbon") << 6 << QStringList{
+        "Carbono", "6", "12.0107(8)", "2,4", "1s2,2s2,2p2", "2p2", "3500 °C", "4827 °C", "2.62 g/cm³", "0.77 Å",
+        "2.60E-4 / 0.15E+4", "0.91 Å", "5.3 cm³/mol", "2.55", "11.26 V", "0.07",
+        "Do latim Carbonium, 'carvão de madeira'", "Antes de Cristo", "Carbon", "7440-44-0"};
+    QTest::newRow("iron") << 26 << QStringList{
+        "Ferro", "26", "55.845(2)", "2,8,14,2", "[Ar] 3d6,4s2", "3d6", "1535 °C", "2750 °C", "7.86 g/cm³", "1.17 Å",
+        "0.76E+2 / 0.64E+3", "1.26 Å", "7.1 cm³/mol", "1.83", "7.87 V", "11.2", "---", "Na Antigüidade", "Iron",
+        "7439-89-6"};
+    QTest::newRow("arsenic") << 33 << QStringList{
+        "Arsênio", "33", "74.92160(2)", "2,8,18,5", "[Ar] 3d10,4s2,4p3", "4p3", "817°C a 28 atm", "Sublima a 613 °C",
+        "5.72 g/cm³", "1.20 Å", "0.22E-3 / 0.47E+5", "1.39 Å", "13.1 cm³/mol", "2.18", "9.81 V", "3.8",
+        "Do lat. cient. arsenium", "Albertus Magnus / 1250 A.D", "Arsenic", "7440-38-2"};
+    QTest::newRow("gold") << 79 << QStringList{
+        "Ouro", "79", "196.966569(4)", "2,8,18,32,18,1", "[Xe] 4f14,5d10,6s1", "5d10", "1064.43 °C", "2807 °C",
+        "19.3 g/cm³", "1.34 Å", "1.37E+1", "1.39 Å", "10.2 cm³/mol", "2.54", "9.225 V", "9.4", "Do latim: auru",
+        "Na Antigüidade", "Gold", "7440-57-5"};
+    QTest::newRow("uranium") << 92 << QStringList{
+        "Urânio", "92", "238.02891(3)", "2,8,18,32,21,9,2", "[Rn] 5f3,6d1,7s2", "5f3", "1132 °C", "3818 °C",
+        "18.90 g/cm³", "1.42 Å", "1.11E+3 / 0.89E+4", "1.61 Å", "12.5 cm³/mol", "1.38", "6.05 V", "3.6",
+        "Do astrônimo Urano (q. v.) + -io³", "Martin Heinrich Klaproth / 1789", "Uranium", "7440-61-1"};
+    QTest::newRow("117") << 117 << QStringList{
+        "Ununséptio", "117", "---", "2,8,18,32,32,18,7", "[Rn] 5f14,6d10,7s27p5", "---", "---", "---", "---", "---",
+        "---", "---", "---", "---", "--- ", "---", "IUPAC - Do latim Unonoctium: um-um-sete.", "---", "Ununseptium",
+        "87658-56-8"};
+    QTest::newRow("118") << 118 << QStringList{
+        "Unonóctio", "118", "[294]", "2,8,18,32,32,18,8", "[Rn] 5f14,6d10,7s27p6", "---", "---", "---", "---", "---",
+        "---", "---", "---", "---", "--- ", "---", "IUPAC - Do latim Unonoctium: um-um-oito.",
+        "Dubna - Rússia e Lawrence em Berkeley - EUA / 2006", "Unonoctium", "54144-19-3"};
+    // clang-format on
+}
+
+void TestElementTable::tellingRows() {
+    QFETCH(int, z);
+    QFETCH(QStringList, fields);
+    const ElementRecord row = record(z);
+    QCOMPARE(int(row.size()), 20);
+    for (int field = 0; field < 20; ++field)
+        QCOMPARE(QString::fromStdString(row[field]), fields[field]);
+}
+
+void TestElementTable::markers() {
+    for (int z = 1; z <= 118; ++z) {
+        const ElementRecord row = record(z);
+        const bool blankMarker = z == 85 || z >= 103;
+        QVERIFY2((row[TPDEQ::ionizationEnergy] == "--- ") == blankMarker, qPrintable(QString::number(z)));
+        if (blankMarker) {
+            QVERIFY(row[TPDEQ::ionizationEnergy] != "---");
+            QCOMPARE(row[TPDEQ::conductivity], std::string("---"));
+        }
+        const bool noOrbital = z == 101 || z == 108 || z == 109 || z >= 112;
+        QVERIFY2((row[TPDEQ::orbital] == "---") == noOrbital, qPrintable(QString::number(z)));
+        QVERIFY2((row[TPDEQ::atomicMass] == "---") == (z == 117), qPrintable(QString::number(z)));
+        QVERIFY2((row[TPDEQ::discovery] == "---") == (z == 117), qPrintable(QString::number(z)));
+    }
+    QCOMPARE(record(115)[TPDEQ::shells], std::string("2,8,18,32,32,18,5 "));
+    QCOMPARE(record(55)[TPDEQ::ionicRadius], std::string("1.69E+1 "));
+    QCOMPARE(record(87)[TPDEQ::ionizationEnergy], std::string("4.07 V"));
+}
+
+void TestElementTable::outOfRange() {
+    for (int z : {0, -1, 119, 120, -32768, 32767})
+        QVERIFY2(!GetElementRecord(std::int16_t(z)).has_value(), qPrintable(QString::number(z)));
+    QVERIFY(GetElementRecord(1).has_value());
+    QVERIFY(GetElementRecord(118).has_value());
+}
+
+void TestElementTable::lookupsAreIndependent() {
+    auto first = GetElementRecord(26);
+    const auto second = GetElementRecord(26);
+    QVERIFY(first && second);
+    QCOMPARE(*first, *second);
+    (*first)[TPDEQ::name] = "changed";
+    (*first)[TPDEQ::density].clear();
+    QCOMPARE(second->at(TPDEQ::name), std::string("Ferro"));
+    QCOMPARE(GetElementRecord(26)->at(TPDEQ::name), std::string("Ferro"));
+    QCOMPARE(GetElementRecord(26)->at(TPDEQ::density), std::string("7.86 g/cm³"));
+}
+
+void TestElementTable::namesAndNumbers() {
+    // clang-format off
+    const char* names[] = {
+        "Hidrogênio", "Hélio", "Lítio", "Berílio", "Boro", "Carbono", "Nitrogênio", "Oxigênio", "Flúor", "Neônio",
+        "Sódio", "Magnésio", "Alumínio", "Silício", "Fósforo", "Enxofre", "Cloro", "Argônio", "Potássio", "Cálcio",
+        "Escândio", "Titânio", "Vanádio", "Cromo", "Manganês", "Ferro", "Cobalto", "Níquel", "Cobre", "Zinco",
+        "Gálio", "Germânio", "Arsênio", "Selênio", "Bromo", "Criptônio", "Rubídio", "Estrôncio", "Ítrio", "Zircônio",
+        "Nióbio", "Molibdênio", "Tecnécio", "Rutênio", "Ródio", "Paládio", "Prata", "Cádmio", "Índio", "Estanho",
+        "Antimônio", "Telúrio", "Iodo", "Xenônio", "Césio", "Bário", "Lantânio", "Cério", "Praseodímio", "Neodímio",
+        "Promécio", "Samário", "Európio", "Gadolínio", "Térbio", "Disprósio", "Hólmio", "Érbio", "Túlio", "Itérbio",
+        "Lutécio", "Háfnio", "Tântalo", "Tungstênio", "Rênio", "Ósmio", "Irídio", "Platina", "Ouro", "Mercúrio",
+        "Tálio", "Chumbo", "Bismuto", "Polônio", "Astato", "Radônio", "Frâncio", "Rádio", "Actínio", "Tório",
+        "Protactínio", "Urânio", "Neptúnio", "Plutônio", "Amerício", "Cúrio", "Berquélio", "Califórnio", "Einstêinio",
+        "Férmio", "Mendelévio", "Nobélio", "Laurêncio", "Ruterfórdio", "Dúbnio", "Seabórgio", "Bóhrio", "Hássio",
+        "Meitnério", "Darmstádio", "Roentgênio", "Unúmbio", "Ununtrio", "Ununquádio", "Ununpentio", "Ununhéxio",
+        "Ununséptio", "Unonóctio"};
+    // clang-format on
+    for (int z = 1; z <= 118; ++z) {
+        const ElementRecord row = record(z);
+        QCOMPARE(row[TPDEQ::name], std::string(names[z - 1]));
+        QCOMPARE(row[TPDEQ::atomicNumber], std::to_string(z));
+    }
+}
+
+void TestElementTable::massForms() {
+    static const std::regex uncertain(R"(\d+\.\d+\(\d+\))");
+    static const std::regex bracketed(R"(\[\d+(\.\d+)?\])");
+    static const std::regex plain(R"(\d+(\.\d+)?)");
+    int uncertainCount = 0;
+    for (int z = 1; z <= 118; ++z) {
+        const std::string mass = record(z)[TPDEQ::atomicMass];
+        const bool isBracketed = z == 43 || z == 61 || (z >= 84 && z <= 89) || z == 116 || z == 118;
+        const bool isPlain = z >= 93 && z <= 115 && z != 116;
+        const QByteArray where = QByteArray::number(z) + ": " + QByteArray::fromStdString(mass);
+        if (isBracketed)
+            QVERIFY2(std::regex_match(mass, bracketed), where);
+        else if (isPlain)
+            QVERIFY2(std::regex_match(mass, plain), where);
+        else if (z != 117)
+            QVERIFY2(std::regex_match(mass, uncertain), where);
+        uncertainCount += std::regex_match(mass, uncertain);
+    }
+    QCOMPARE(uncertainCount, 84);
+}
+
+void TestElementTable::shellsAddUpToZ() {
+    for (int z = 1; z <= 118; ++z) {
+        const auto shells = parseShells(record(z)[TPDEQ::shells]);
+        QVERIFY2(!shells.empty() && shells.size() <= 7, qPrintable(QString::number(z)));
+        QCOMPARE(std::accumulate(shells.begin(), shells.end(), 0), z);
+    }
+}
+
+void TestElementTable::configurationHoldsZElectronsAndMatchesShells() {
+    for (int z = 1; z <= 118; ++z) {
+        const ElementRecord row = record(z);
+        const std::string& configuration = row[TPDEQ::configuration];
+        const QByteArray where = QByteArray::number(z) + ": " + QByteArray::fromStdString(configuration);
+        // Full forms for 1, 2 and 5 to 10, a noble-gas core for the others.
+        const bool fullForm = z <= 2 || (z >= 5 && z <= 10);
+        QVERIFY2(fullForm == (configuration[0] != '['), where);
+        // Only 113 to 118 join their last two subshells without a comma.
+        const bool joined = std::regex_search(configuration, std::regex(R"(s2\dp)"));
+        QVERIFY2(joined == (z >= 113), where);
+
+        const auto subshells = expandConfiguration(configuration);
+        QVERIFY2(!subshells.empty(), where);
+        std::vector<int> perShell(8, 0);
+        int total = 0;
+        for (const Subshell& sub : subshells) {
+            QVERIFY2(sub.shell >= 1 && sub.shell <= 7 && sub.electrons <= capacity(sub.kind), where);
+            perShell[sub.shell] += sub.electrons;
+            total += sub.electrons;
+        }
+        QVERIFY2(total == z, where);
+        const auto shells = parseShells(row[TPDEQ::shells]);
+        for (std::size_t n = 0; n < shells.size(); ++n)
+            QVERIFY2(perShell[n + 1] == shells[n], where);
+    }
+}
+
+void TestElementTable::orbitalIsASubshellOfTheConfiguration() {
+    for (int z = 1; z <= 118; ++z) {
+        const ElementRecord row = record(z);
+        if (row[TPDEQ::orbital] == "---")
+            continue;
+        const auto orbital = parseSubshells(row[TPDEQ::orbital]);
+        QVERIFY2(orbital.size() == 1, qPrintable(QString::number(z)));
+        const auto subshells = expandConfiguration(row[TPDEQ::configuration]);
+        const bool found = std::any_of(subshells.begin(), subshells.end(), [&](const Subshell& sub) {
+            return sub.shell == orbital[0].shell && sub.kind == orbital[0].kind &&
+                   sub.electrons == orbital[0].electrons;
+        });
+        QVERIFY2(found, qPrintable(QString::number(z)));
+    }
+}
+
+void TestElementTable::casCheckDigits() {
+    QVERIFY(validCas("7439-89-6"));
+    QVERIFY(!validCas("7439-89-5"));
+    for (int z = 1; z <= 118; ++z)
+        QVERIFY2(validCas(record(z)[TPDEQ::casNumber]), qPrintable(QString::number(z)));
+}
+
+void TestElementTable::noEmptyFieldsNoStrayBlanks() {
+    for (int z = 1; z <= 118; ++z) {
+        const ElementRecord row = record(z);
+        for (std::size_t field = 0; field < row.size(); ++field) {
+            const std::string& value = row[field];
+            const QByteArray where = QByteArray::number(z) + "/" + QByteArray::number(qulonglong(field)) + ": '" +
+                                     QByteArray::fromStdString(value) + "'";
+            QVERIFY2(!value.empty(), where);
+            QVERIFY2(value.front() != ' ', where);
+            QVERIFY2(value.find("  ") == std::string::npos, where);
+            QVERIFY2(value.find('\t') == std::string::npos, where);
+            if (trailingBlankAllowed(z, field))
+                QVERIFY2(value.back() == ' ' && value[value.size() - 2] != ' ', where);
+            else
+                QVERIFY2(value.back() != ' ', where);
+        }
+    }
+}
+
+void TestElementTable::gasDensitiesAreGramsPerCubicCentimetre() {
+    // Gases at 0 °C and 1 atm weigh a few milligrams per cubic centimetre at most.
+    for (int z : {1, 2, 7, 8, 9, 10, 17, 18, 36, 54, 86}) {
+        const std::string density = record(z)[TPDEQ::density];
+        QVERIFY2(density.ends_with(" g/cm³"), density.c_str());
+        const double value = std::stod(density);
+        QVERIFY2(value > 0.00005 && value < 0.011, density.c_str());
+    }
+    QCOMPARE(record(7)[TPDEQ::density], std::string("0.001251 g/cm³"));
+}
+
+void TestElementTable::decimalPointNeverComma() {
+    // Commas only separate list items (shells, subshells); measured values use the point.
+    for (int z = 1; z <= 118; ++z) {
+        const ElementRecord row = record(z);
+        for (std::size_t field : {TPDEQ::atomicMass, TPDEQ::meltingPoint, TPDEQ::boilingPoint, TPDEQ::density,
+                                  TPDEQ::covalentRadius, TPDEQ::ionicRadius, TPDEQ::atomicRadius,
+                                  TPDEQ::atomicVolume, TPDEQ::electronegativity, TPDEQ::ionizationEnergy,
+                                  TPDEQ::conductivity})
+            QVERIFY2(row[field].find(',') == std::string::npos, qPrintable(QString::number(z)));
+    }
+}
+
+QTEST_APPLESS_MAIN(TestElementTable)
+#include "tst_elementtable.moc"

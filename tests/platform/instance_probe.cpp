@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A stand-in copy of the program for the single-instance tests:
+//   instance_probe LOCK_PATH SOCKET_PATH
+// Prints "primary" or "secondary". As primary it keeps running for up to 20 s, printing each title
+// it receives on its own line; as secondary it exits at once with status 0.
+#include "platform/SingleInstance.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTimer>
+
+#include <chrono>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    // Differs from the executable's file name, as the real program's name does, so the tests show
+    // that a live owner's lock is not mistaken for a stale one.
+    QCoreApplication::setApplicationName(QStringLiteral("Orvane probe"));
+
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 3) {
+        QTextStream(stderr) << "usage: instance_probe LOCK_PATH SOCKET_PATH\n";
+        return 2;
+    }
+
+    platform::SingleInstance instance({args.at(1), args.at(2)});
+    QTextStream out(stdout);
+    if (instance.start(QStringLiteral("probe title")) == platform::SingleInstance::Role::Secondary) {
+        out << "secondary\n" << Qt::flush;
+        return 0;
+    }
+    out << "primary\n" << Qt::flush;
+    QObject::connect(&instance, &platform::SingleInstance::activationRequested,
+                     [&out](const QString& title) { out << title << '\n' << Qt::flush; });
+    QTimer::singleShot(std::chrono::seconds(20), &app, &QCoreApplication::quit);
+    return app.exec();
+}

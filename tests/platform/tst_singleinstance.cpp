@@ -1,0 +1,370 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/SingleInstance.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using platform::SingleInstance;
+using Role = SingleInstance::Role;
+using namespace std::chrono_literals;
+
+namespace {
+
+SingleInstance::Names namesIn(const QTemporaryDir& dir) {
+    return {dir.filePath(QStringLiteral("orvane.lock")), dir.filePath(QStringLiteral("orvane.socket"))};
+}
+
+// A well-formed message, built here by hand rather than by the code under test.
+QByteArray frame(const QByteArray& payload) {
+    return QByteArray(1, '\x01') + char(payload.size() >> 8) + char(payload.size() & 0xFF) + payload;
+}
+
+// A raw client connection that has sent `bytes`; null if it could not connect.
+std::unique_ptr<QLocalSocket> rawClient(const QString& serverName, const QByteArray& bytes = {}) {
+    auto socket = std::make_unique<QLocalSocket>();
+    socket->connectToServer(serverName);
+    if (!socket->waitForConnected(2000))
+        return nullptr;
+    socket->write(bytes);
+    while (socket->bytesToWrite() > 0 && socket->waitForBytesWritten(2000)) {
+    }
+    return socket;
+}
+
+bool allClosed(const std::vector<std::unique_ptr<QLocalSocket>>& clients) {
+    return std::all_of(clients.begin(), clients.end(),
+                       [](const auto& c) { return c->state() == QLocalSocket::UnconnectedState; });
+}
+
+// Garbage must leave no trace: nothing was emitted for it, and a proper copy still gets through.
+void expectOnlyValidMessageArrives(const SingleInstance::Names& names, QSignalSpy& spy) {
+    QCoreApplication::sendPostedEvents(); // flush any activation queued for the garbage
+    QCOMPARE(spy.count(), 0);
+    SingleInstance sender(names);
+    QCOMPARE(sender.start(QStringLiteral("still served")), Role::Secondary);
+    QTRY_COMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("still served"));
+}
+
+QString readLine(QProcess& process) {
+    while (!process.canReadLine()) {
+        if (!process.waitForReadyRead(15000))
+            return QStringLiteral("<no output>");
+    }
+    return QString::fromUtf8(process.readLine()).trimmed();
+}
+
+QStringList probeArguments(const SingleInstance::Names& names) { return {names.lockPath, names.serverName}; }
+
+void checkNamesUnder(const SingleInstance::Names& names, const QString& runtimeDir) {
+    for (const QString& path : {names.lockPath, names.serverName}) {
+        QVERIFY2(QDir::isAbsolutePath(path), qPrintable(path));
+        QCOMPARE(QFileInfo(path).absolutePath(), QDir(runtimeDir).absolutePath());
+        QVERIFY2(QFileInfo(path).fileName().startsWith(QStringLiteral("orvane")), qPrintable(path));
+    }
+    QVERIFY(names.lockPath != names.serverName);
+    QVERIFY2(QFile::encodeName(names.serverName).size() <= 100, qPrintable(names.serverName));
+}
+
+} // namespace
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+private slots:
+    void secondCopyHandsTitleToFirst_data();
+    void secondCopyHandsTitleToFirst();
+    void destructionReleasesOnlyWhatItOwns();
+    void dropsMalformedFrames_data();
+    void dropsMalformedFrames();
+    void survivesRandomBytes();
+    void dropsStalledConnections();
+    void servesConnectionsBeyondTheCap();
+    void takesOverLockOfKilledProcess();
+    void concurrentStartsElectOnePrimary();
+    void defaultNamesArePrivateAndFitTheSocketPath();
+};
+
+void TestSingleInstance::secondCopyHandsTitleToFirst_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("received");
+    const QString accented = QStringLiteral("Á Orvane - 1.0.164");
+    const QString chemistry = QStringLiteral("Tabela \U0001F9EA \u269B");
+    QTest::newRow("ASCII") << QStringLiteral("Orvane - 1.0.164") << QStringLiteral("Orvane - 1.0.164");
+    QTest::newRow("non-ASCII") << accented << accented;
+    QTest::newRow("outside the BMP") << chemistry << chemistry;
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("exactly the limit") << QString(1024, u'x') << QString(1024, u'x');
+    // 1 + 1200 bytes; byte 1024 would split an 'Á', so the cut falls one byte earlier.
+    QTest::newRow("cut at a character boundary")
+        << QStringLiteral("a") + QString(600, u'Á') << QStringLiteral("a") + QString(511, u'Á');
+}
+
+void TestSingleInstance::secondCopyHandsTitleToFirst() {
+    QFETCH(QString, title);
+    QFETCH(QString, received);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+
+    SingleInstance first(namesIn(dir));
+    QSignalSpy spy(&first, &SingleInstance::activationRequested);
+    QCOMPARE(first.start(QStringLiteral("first")), Role::Primary);
+
+    SingleInstance second(namesIn(dir));
+    QCOMPARE(second.start(title), Role::Secondary);
+    QVERIFY(spy.wait());
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), received);
+}
+
+void TestSingleInstance::destructionReleasesOnlyWhatItOwns() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto names = namesIn(dir);
+    {
+        SingleInstance first(names);
+        QCOMPARE(first.start(QStringLiteral("first")), Role::Primary);
+        QVERIFY(QFileInfo::exists(names.serverName));
+    }
+    QVERIFY(!QFileInfo::exists(names.lockPath));
+    QVERIFY(!QFileInfo::exists(names.serverName));
+
+    // The next copy to start is first again, at once.
+    SingleInstance next(names);
+    QSignalSpy spy(&next, &SingleInstance::activationRequested);
+    QCOMPARE(next.start(QStringLiteral("next"), 0ms), Role::Primary);
+
+    // A later copy that ends must leave the first copy's lock and socket alone.
+    {
+        SingleInstance later(names);
+        QCOMPARE(later.start(QStringLiteral("later")), Role::Secondary);
+    }
+    QVERIFY(QFileInfo::exists(names.lockPath));
+    QVERIFY(QFileInfo::exists(names.serverName));
+    SingleInstance another(names);
+    QCOMPARE(another.start(QStringLiteral("another")), Role::Secondary);
+    QTRY_COMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("later"));
+    QCOMPARE(spy.at(1).at(0).toString(), QStringLiteral("another"));
+}
+
+void TestSingleInstance::dropsMalformedFrames_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("wrong version") << QByteArray::fromHex("02000178");
+    QTest::newRow("version zero") << QByteArray::fromHex("00000178");
+    QTest::newRow("length one over the limit") << QByteArray::fromHex("010401") + QByteArray(1025, 'x');
+    QTest::newRow("length 0xFFFF") << QByteArray::fromHex("01ffff");
+    QTest::newRow("invalid UTF-8") << frame(QByteArray::fromHex("c328"));
+    QTest::newRow("UTF-8 cut off at the end") << frame(QByteArray::fromHex("6162c3"));
+    QTest::newRow("overlong UTF-8") << frame(QByteArray::fromHex("c0af"));
+    QTest::newRow("encoded surrogate") << frame(QByteArray::fromHex("eda080"));
+    QTest::newRow("bytes after the frame") << frame("title") + 'x';
+    QTest::newRow("two frames") << frame("one") + frame("two");
+}
+
+void TestSingleInstance::dropsMalformedFrames() {
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto names = namesIn(dir);
+    SingleInstance server(names);
+    server.setConnectionTimeout(10min); // so a drop seen here comes from the checks, not the timer
+    QSignalSpy spy(&server, &SingleInstance::activationRequested);
+    QCOMPARE(server.start(QStringLiteral("server")), Role::Primary);
+
+    auto client = rawClient(names.serverName, bytes);
+    QVERIFY(client);
+    QTRY_COMPARE(client->state(), QLocalSocket::UnconnectedState);
+    expectOnlyValidMessageArrives(names, spy);
+}
+
+void TestSingleInstance::survivesRandomBytes() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto names = namesIn(dir);
+    SingleInstance server(names);
+    server.setConnectionTimeout(300ms);
+    QSignalSpy spy(&server, &SingleInstance::activationRequested);
+    QCOMPARE(server.start(QStringLiteral("server")), Role::Primary);
+
+    QRandomGenerator random(20240521);
+    std::vector<std::unique_ptr<QLocalSocket>> clients;
+    for (int i = 0; i < 40; ++i) {
+        QByteArray bytes(random.bounded(1, 3000), Qt::Uninitialized);
+        for (char& byte : bytes)
+            byte = char(random.bounded(256));
+        if (i % 2 == 0)
+            bytes[0] = '\x01'; // half pass the version check and reach the length and text checks
+        clients.push_back(rawClient(names.serverName, bytes));
+        QVERIFY(clients.back());
+    }
+    QTRY_VERIFY(allClosed(clients));
+    expectOnlyValidMessageArrives(names, spy);
+}
+
+void TestSingleInstance::dropsStalledConnections() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto names = namesIn(dir);
+    SingleInstance server(names);
+    server.setConnectionTimeout(100ms);
+    QSignalSpy spy(&server, &SingleInstance::activationRequested);
+    QCOMPARE(server.start(QStringLiteral("server")), Role::Primary);
+
+    std::vector<std::unique_ptr<QLocalSocket>> clients;
+    for (const QByteArray& start : {QByteArray(), QByteArray("\x01"), QByteArray::fromHex("010005"),
+                                    frame("hello").left(5)}) {
+        clients.push_back(rawClient(names.serverName, start));
+        QVERIFY(clients.back());
+    }
+    QTRY_VERIFY(allClosed(clients));
+    expectOnlyValidMessageArrives(names, spy);
+}
+
+void TestSingleInstance::servesConnectionsBeyondTheCap() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto names = namesIn(dir);
+    SingleInstance server(names);
+    server.setConnectionTimeout(10min);
+    QSignalSpy spy(&server, &SingleInstance::activationRequested);
+    QCOMPARE(server.start(QStringLiteral("server")), Role::Primary);
+
+    // Silent connections, three times the cap, ahead of a proper copy.
+    std::vector<std::unique_ptr<QLocalSocket>> crowd;
+    for (int i = 0; i < 3 * SingleInstance::maxConnections; ++i) {
+        crowd.push_back(rawClient(names.serverName));
+        QVERIFY(crowd.back());
+    }
+    QCoreApplication::processEvents();
+    SingleInstance sender(names);
+    QCOMPARE(sender.start(QStringLiteral("behind the crowd")), Role::Secondary);
+
+    // As the crowd leaves, the waiting connections are served in turn.
+    for (auto& client : crowd)
+        client->abort();
+    QTRY_COMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("behind the crowd"));
+}
+
+void TestSingleInstance::takesOverLockOfKilledProcess() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto names = namesIn(dir);
+
+    QProcess killed;
+    killed.start(QStringLiteral(INSTANCE_PROBE_PATH), probeArguments(names));
+    QVERIFY(killed.waitForStarted());
+    QCOMPARE(readLine(killed), QStringLiteral("primary"));
+    killed.kill(); // SIGKILL: no chance to remove its lock or socket
+    QVERIFY(killed.waitForFinished());
+    QVERIFY(QFileInfo::exists(names.lockPath));
+    QVERIFY(QFileInfo::exists(names.serverName));
+
+    SingleInstance next(names);
+    QSignalSpy spy(&next, &SingleInstance::activationRequested);
+    QCOMPARE(next.start(QStringLiteral("after the crash")), Role::Primary);
+
+    // The stale socket was replaced: a probe started now reaches this copy.
+    QProcess later;
+    later.start(QStringLiteral(INSTANCE_PROBE_PATH), probeArguments(names));
+    QVERIFY(later.waitForStarted());
+    QCOMPARE(readLine(later), QStringLiteral("secondary"));
+    QVERIFY(later.waitForFinished());
+    QCOMPARE(later.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(later.exitCode(), 0);
+    QTRY_COMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("probe title"));
+}
+
+void TestSingleInstance::concurrentStartsElectOnePrimary() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto names = namesIn(dir);
+    constexpr int copies = 20;
+
+    std::vector<std::unique_ptr<QProcess>> probes;
+    for (int i = 0; i < copies; ++i) {
+        probes.push_back(std::make_unique<QProcess>());
+        probes.back()->start(QStringLiteral(INSTANCE_PROBE_PATH), probeArguments(names));
+    }
+    QStringList roles;
+    for (auto& probe : probes) {
+        QVERIFY(probe->waitForStarted());
+        roles << readLine(*probe);
+    }
+    QCOMPARE(roles.count(QStringLiteral("primary")), 1);
+    QCOMPARE(roles.count(QStringLiteral("secondary")), copies - 1);
+
+    QProcess* primary = nullptr;
+    for (int i = 0; i < copies; ++i) {
+        if (roles.at(i) == QStringLiteral("primary")) {
+            primary = probes[i].get();
+            continue;
+        }
+        QVERIFY(probes[i]->waitForFinished(15000));
+        QCOMPARE(probes[i]->exitCode(), 0);
+    }
+    // Every other copy's title reached the one that won.
+    for (int i = 0; i < copies - 1; ++i)
+        QCOMPARE(readLine(*primary), QStringLiteral("probe title"));
+}
+
+void TestSingleInstance::defaultNamesArePrivateAndFitTheSocketPath() {
+    const QString runtimeDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QVERIFY(!runtimeDir.isEmpty());
+    const auto names = SingleInstance::defaultNames();
+    checkNamesUnder(names, runtimeDir);
+    if (QTest::currentTestFailed())
+        return;
+
+    // A runtime directory deep enough that the usual socket name would not fit.
+    QTemporaryDir base;
+    QVERIFY(base.isValid());
+    const int padding = 80 - int(QFile::encodeName(base.path()).size()) - 1;
+    if (padding < 1)
+        QSKIP("The temporary directory is too deep for this case");
+    const QString deep = base.path() + u'/' + QString(padding, u'r');
+    QVERIFY(QDir().mkpath(deep));
+    QVERIFY(QFile::setPermissions(deep, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const bool hadRuntime = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+    const auto restore = qScopeGuard([&] {
+        if (hadRuntime)
+            qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+    });
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(deep));
+
+    const auto deepNames = SingleInstance::defaultNames();
+    checkNamesUnder(deepNames, deep);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(SingleInstance::defaultNames().serverName, deepNames.serverName);
+
+    // The shortened name works end to end.
+    SingleInstance first(deepNames);
+    QSignalSpy spy(&first, &SingleInstance::activationRequested);
+    QCOMPARE(first.start(QStringLiteral("first")), Role::Primary);
+    QVERIFY(QFileInfo::exists(deepNames.serverName));
+    SingleInstance second(deepNames);
+    QCOMPARE(second.start(QStringLiteral("deep")), Role::Secondary);
+    QVERIFY(spy.wait());
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("deep"));
+}
+
+QTEST_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"
