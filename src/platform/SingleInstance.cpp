@@ -164,14 +164,14 @@ void SingleInstance::readFrom(QLocalSocket* socket) {
     if (it == connections_.end())
         return;
     QByteArray& data = it.value();
-    // Reading one byte past the largest frame is enough to know the sender sent too much.
+    // Reading one byte past the largest frame is enough to tell that the sender sent too much.
     data += socket->read(maxFrame + 1 - data.size());
 
     QString title;
     const Parsed parsed = parseFrame(data, &title);
     if (parsed == Parsed::Incomplete)
         return;
-    if (parsed == Parsed::Complete && socket->bytesAvailable() == 0) {
+    if (parsed == Parsed::Complete) {
         // Queued, so slots that show windows run from the event loop and not inside this handler.
         QMetaObject::invokeMethod(
             this, [this, title] { emit activationRequested(title); }, Qt::QueuedConnection);

@@ -1,4 +1,368 @@
-#include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window as built: places and colours against the given numbers, the start-up state,
+// the sorted view list, the caption modes, maximise and restore.
+#include "FormTestSupport.h"
+#include "platform/Fonts.h"
+#include "platform/VbColor.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+using platform::twipsRect;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void places_data();
+    void places();
+    void cellColours_data();
+    void cellColours();
+    void defaultColoursAreRemembered();
+    void startUpState();
+    void elementListAndToolTips();
+    void viewListIsSortedByCollation();
+    void viewSelectorRunsOnlyOnChange();
+    void viewButtonsStopAtTheEnds();
+    void symbolButtons();
+    void maximiseAndRestore();
+    void borderIsFixed();
+    void toolTipsAndCaptions_data();
+    void toolTipsAndCaptions();
+};
+
+void TestMainWindow::places_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    // clang-format off
+    const struct { const char* name; int l, t, w, h; } rows[] = {
+        {"picTela", 180, 0, 10995, 8235},     {"pctTabela", 30, 0, 8655, 4605},
+        {"lbl(0)", 390, 570, 435, 405},       {"lbl(1)", 8040, 570, 435, 405},
+        {"lbl(4)", 5790, 990, 435, 405},      {"lbl(25)", 3540, 1830, 435, 405},
+        {"lbl(56)", 1290, 3660, 435, 405},    {"lbl(70)", 7590, 3660, 435, 405},
+        {"lbl(71)", 1740, 2670, 435, 405},    {"lbl(86)", 390, 3090, 435, 405},
+        {"lbl(88)", 1290, 4080, 435, 405},    {"lbl(102)", 7590, 4080, 435, 405},
+        {"lbl(103)", 1740, 3090, 435, 405},   {"lbl(117)", 8040, 3090, 435, 405},
+        {"lblLan1", 1290, 2670, 435, 405},    {"lblAct1", 1290, 3090, 435, 405},
+        {"lblLan2", 840, 3660, 435, 405},     {"lblAct2", 840, 4080, 435, 405},
+        {"lblPeriodo(0)", 90, 690, 285, 255}, {"lblPeriodo(8)", 540, 4170, 285, 255},
+        {"Frame1", 1710, 450, 2025, 945},     {"lblSimb", 1380, 360, 615, 345},
+        {"lblA", 90, 210, 1215, 285},         {"lblZ", 900, 630, 405, 225},
+        {"Frame2", 3810, 450, 1545, 615},     {"txtValor(0)", 60, 240, 1425, 315},
+        {"Picture3", 8760, 0, 2205, 735},     {"optCol(0)", 60, 330, 1005, 315},
+        {"optCol(1)", 1110, 330, 1005, 315},  {"lblTit", 8760, 900, 2205, 255},
+        {"pctLeg(0)", 8760, 1140, 2205, 3045}, {"pctLeg(8)", 8760, 1140, 2205, 3045},
+        {"imgLogo", 9480, 4260, 870, 240},    {"pctTab", 30, 4590, 10935, 525},
+        {"pctTab1", 60, 60, 5865, 405},       {"cmdA2", 0, 0, 555, 345},
+        {"cmbTab", 570, 0, 4695, 360},        {"cmdP2", 5250, 0, 555, 345},
+        {"chkOnTop", 5970, 60, 405, 375},     {"cmdRel", 6420, 60, 435, 375},
+        {"cmdAni", 6900, 60, 435, 375},       {"cmdSimb1", 7380, 60, 435, 375},
+        {"cmdSimb2", 7860, 60, 435, 375},     {"txtBusca", 8340, 60, 2025, 390},
+        {"cmdBusca", 10410, 60, 435, 375},    {"Picture2", 30, 5100, 10935, 3045},
+        {"Picture1", 1920, 30, 3795, 585},    {"Label3", 60, 60, 3645, 465},
+        {"cmdA", 90, 90, 555, 405},           {"cmbN", 660, 90, 2460, 420},
+        {"cmdP", 3120, 90, 555, 405},
+        {"lblNome(1)", 30, 30, 1905, 225},    {"txtValor(1)", 30, 240, 1935, 360},
+        {"lblNome(4)", 7530, 600, 3345, 255}, {"txtValor(4)", 7530, 840, 3345, 360},
+        {"lblNome(7)", 1650, 1200, 1725, 285}, {"txtValor(15)", 8520, 1440, 2355, 360},
+        {"lblNome(20)", 3360, 1200, 1725, 255}, {"txtValor(20)", 3360, 1440, 1725, 360},
+        {"lblNome(17)", 5580, 2370, 5295, 255}, {"txtValor(17)", 5610, 2610, 5265, 360},
+        {"lblNome(19)", 30, 1800, 5055, 255}, {"txtValor(21)", 5070, 2040, 1695, 360},
+        {"lblfamilia(0)", 405, 390, 405, 165}, {"lblfamilia(1)", 855, 810, 405, 165},
+        {"lblfamilia(7)", 3555, 1650, 405, 165}, {"lblfamilia(17)", 8055, 390, 405, 165},
+        {"lblfamilia(18)", 360, 60, 465, 225}, {"lblfamilia(35)", 8010, 60, 465, 225},
+        {"lblfamilia(36)", 3510, 60, 1365, 225}, {"lblfamilia(37)", 3630, 1590, 1185, 195},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << QString::fromLatin1(row.name) << QRect(row.l, row.t, row.w, row.h);
+}
+
+void TestMainWindow::places() {
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    const auto window = makeWindow();
+    QCOMPARE(child(*window, name)->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+void TestMainWindow::cellColours_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("back");
+    QTest::addColumn<int>("text"); // -1: the system's window-text colour
+    QTest::newRow("H") << "lbl(0)" << 0xE0E0E0 << 0x000080;
+    QTest::newRow("He") << "lbl(1)" << 0x00D189 << 0x000080;
+    QTest::newRow("Li") << "lbl(2)" << 0xDA8536 << -1;
+    QTest::newRow("Be") << "lbl(3)" << 0xE8A44F << -1;
+    QTest::newRow("B") << "lbl(4)" << 0x00CCFF << -1;
+    QTest::newRow("C") << "lbl(5)" << 0x8594EB << -1;
+    QTest::newRow("S") << "lbl(15)" << 0x99A8FF << 0x000000;
+    QTest::newRow("Fe") << "lbl(25)" << 0xFFBB66 << -1;
+    QTest::newRow("Cu") << "lbl(28)" << 0xFFBB66 << 0x000000;
+    QTest::newRow("Br") << "lbl(34)" << 0xC4C2FF << 0xC00000;
+    QTest::newRow("Sn") << "lbl(49)" << 0xEE9944 << -1;
+    QTest::newRow("La") << "lbl(56)" << 0x50EEFF << -1;
+    QTest::newRow("Hg") << "lbl(79)" << 0xFFBB66 << 0xC00000;
+    QTest::newRow("Ac") << "lbl(88)" << 0x5E8BAD << -1;
+    QTest::newRow("Mt") << "lbl(108)" << 0xFFBB66 << 0x000000;
+    QTest::newRow("Uub") << "lbl(111)" << 0xFFBB66 << 0xC00000;
+    QTest::newRow("Uut") << "lbl(112)" << 0xEF9A45 << 0x404040;
+    QTest::newRow("Uuq") << "lbl(113)" << 0xEE9944 << -1;
+    QTest::newRow("Uus") << "lbl(116)" << 0xC4C2FF << 0x404040;
+    QTest::newRow("Uuo") << "lbl(117)" << 0x00D189 << 0x000000;
+    QTest::newRow("lblLan1") << "lblLan1" << 0x60FEFF << -1;
+    QTest::newRow("lblAct2") << "lblAct2" << 0x6E9BBD << -1;
+    QTest::newRow("table") << "pctTabela" << 0x3B3322 << -1;
+    QTest::newRow("detail panel") << "Picture2" << 0x6B6352 << -1;
+    QTest::newRow("content") << "picTela" << 0xA09887 << -1;
+    QTest::newRow("caption") << "lblNome(5)" << 0xC5C6BB << -1;
+    QTest::newRow("box") << "txtValor(5)" << 0x000000 << 0x2FFFAD;
+    QTest::newRow("CAS box") << "txtValor(0)" << 0x3B3322 << 0x2FFFAD;
+    QTest::newRow("heading") << "lblfamilia(20)" << 0x6B6352 << 0xFFFFFF;
+    QTest::newRow("period") << "lblPeriodo(3)" << 0x3B3322 << 0xC5C6BB;
+}
+
+void TestMainWindow::cellColours() {
+    QFETCH(QString, name);
+    QFETCH(int, back);
+    QFETCH(int, text);
+    const auto window = makeWindow();
+    const QWidget* control = child(*window, name);
+    QCOMPARE(platform::toBgr(control->palette().color(control->backgroundRole())), std::uint32_t(back));
+    const QColor textColour = control->palette().color(control->foregroundRole());
+    if (text >= 0)
+        QCOMPARE(platform::toBgr(textColour), std::uint32_t(text));
+    else
+        QCOMPARE(textColour, QApplication::palette().color(QPalette::WindowText));
+}
+
+void TestMainWindow::defaultColoursAreRemembered() {
+    const auto window = makeWindow();
+    const QStringList& colours = window->defaultCellColors();
+    QCOMPARE(colours.size(), 118);
+    QCOMPARE(colours[0], QStringLiteral("14737632"));
+    for (int i = 0; i < 118; ++i)
+        QCOMPARE(colours[i], QString::number(platform::toBgr(cell(*window, i)->backColor())));
+    QCOMPARE(window->cellSymbols().first(), QStringLiteral("H"));
+    QCOMPARE(window->cellSymbols()[111], QStringLiteral("Uub"));
+    QCOMPARE(window->cellSymbols().last(), QStringLiteral("Uuo"));
+}
+
+void TestMainWindow::startUpState() {
+    const auto window = makeWindow(11);
+    QCOMPARE(window->windowTitle(), QStringLiteral(" Orvane - Propriedades"));
+    QCOMPARE(list(*window, "cmbTab")->currentText(), QStringLiteral("Propriedades"));
+    QCOMPARE(window->lastViewIndex(), 20);
+    for (int n = 0; n < 9; ++n)
+        QCOMPARE(child(*window, QStringLiteral("pctLeg(%1)").arg(n))->isVisibleTo(window.get()), n == 0);
+    QCOMPARE(highlightedCount(*window), 1);
+    const int selected = window->selectedIndex();
+    QVERIFY(cell(*window, selected)->isHighlighted());
+    QCOMPARE(list(*window, "cmbN")->listIndex(), selected);
+    // The start element is the seeded draw scaled to 0 ... 117.
+    platform::VbRandom same{11};
+    QCOMPARE(selected, same.nearestOfScaled(117));
+    QCOMPARE(window->panelHome(), platform::toPx(QPoint(180, 0)));
+    QCOMPARE(window->focusWidget(), child(*window, "txtBusca"));
+    QVERIFY(!child(*window, "lblfamilia(37)")->isVisibleTo(window.get()));
+    QVERIFY(child<QPushButton>(*window, "optCol(1)")->isChecked());
+    // Symbol over atomic number, 8 pt.
+    QCOMPARE(cell(*window, 25)->text(), QStringLiteral("Fe\n26"));
+    for (int i = 0; i < 118; ++i)
+        QCOMPARE(cell(*window, i)->font().pixelSize(), platform::fontPx(8));
+}
+
+void TestMainWindow::elementListAndToolTips() {
+    const auto window = makeWindow();
+    const auto* elements = list(*window, "cmbN");
+    QCOMPARE(elements->count(), 118);
+    QCOMPARE(elements->itemText(0), QStringLiteral("Hidrogênio - 001"));
+    QCOMPARE(elements->itemText(25), QStringLiteral("Ferro - 026"));
+    QCOMPARE(elements->itemText(117), QStringLiteral("Unonóctio - 118"));
+    QCOMPARE(cell(*window, 0)->toolTip(), QStringLiteral("1 - Hidrogênio"));
+    QCOMPARE(cell(*window, 117)->toolTip(), QStringLiteral("118 - Unonóctio"));
+    for (int i = 0; i < 118; ++i)
+        QCOMPARE(elements->itemText(i).right(3).toInt(), i + 1);
+}
+
+void TestMainWindow::viewListIsSortedByCollation() {
+    const auto window = makeWindow();
+    const QStringList expected = {"Actinídios",
+                                  "Aluminóides",
+                                  "Blocos s, p, d, f",
+                                  "Calcogênios",
+                                  "Carbonóides",
+                                  "Condutividade Térmica a 300K",
+                                  "Data da Descoberta",
+                                  "Efeito Biológico",
+                                  "Estado a 25°C",
+                                  "Estado a 700°C",
+                                  "Gases Nobres",
+                                  "Halogênios",
+                                  "Lantanídeos",
+                                  "Metais Alcalinos",
+                                  "Metais Alcalinos-Terrosos",
+                                  "Metais Duros ou Dúcteis",
+                                  "Metais Maleáveis",
+                                  "Não-Metais (Ametais)",
+                                  "Nitrogenóides - Pnictogênios",
+                                  "Número Atômico",
+                                  "Propriedades",
+                                  "Raio Atômico",
+                                  "Rede Cristalográfica",
+                                  "Semi-Metais (Metalóides)",
+                                  "Supercondutores em Baixas Temperaturas",
+                                  "Terras Raras"};
+    const auto* views = list(*window, "cmbTab");
+    QStringList actual;
+    for (int k = 0; k < views->count(); ++k)
+        actual << views->itemText(k);
+    QCOMPARE(actual, expected);
+}
+
+void TestMainWindow::viewSelectorRunsOnlyOnChange() {
+    const auto window = makeWindow();
+    auto* views = list(*window, "cmbTab");
+    views->setListIndex(10); // "Gases Nobres"
+    QCOMPARE(window->windowTitle(), QStringLiteral(" Orvane - Gases Nobres"));
+    QCOMPARE(window->lastViewIndex(), 10);
+    // Running the handler again for the view already applied changes nothing.
+    window->setWindowTitle(QStringLiteral("changed"));
+    window->cmbTab_Click();
+    QCOMPARE(window->windowTitle(), QStringLiteral("changed"));
+    // "Propriedades" gives every cell its start colour back.
+    cell(*window, 25)->setBackColor(Qt::red);
+    views->setListIndex(20);
+    QCOMPARE(platform::toBgr(cell(*window, 25)->backColor()), 0xFFBB66u);
+    QCOMPARE(window->windowTitle(), QStringLiteral(" Orvane - Propriedades"));
+    int visibleLegends = 0;
+    for (int n = 0; n < 9; ++n)
+        visibleLegends += child(*window, QStringLiteral("pctLeg(%1)").arg(n))->isVisibleTo(window.get());
+    QCOMPARE(visibleLegends, 1);
+}
+
+void TestMainWindow::viewButtonsStopAtTheEnds() {
+    const auto window = makeWindow();
+    auto* views = list(*window, "cmbTab");
+    auto* previous = child<QPushButton>(*window, "cmdA2");
+    auto* next = child<QPushButton>(*window, "cmdP2");
+    views->setListIndex(0);
+    previous->click();
+    QCOMPARE(views->listIndex(), 0);
+    next->click();
+    QCOMPARE(views->listIndex(), 1);
+    QCOMPARE(window->windowTitle(), QStringLiteral(" Orvane - Aluminóides"));
+    views->setListIndex(25);
+    next->click();
+    QCOMPARE(views->listIndex(), 25);
+    previous->click();
+    QCOMPARE(views->listIndex(), 24);
+}
+
+void TestMainWindow::symbolButtons() {
+    const auto window = makeWindow();
+    window->show();
+    auto* symbolsOnly = child<QPushButton>(*window, "cmdSimb1");
+    auto* withNumbers = child<QPushButton>(*window, "cmdSimb2");
+    child(*window, "cmbN")->setFocus();
+    symbolsOnly->click();
+    QCOMPARE(cell(*window, 25)->text(), QStringLiteral("Fe"));
+    QCOMPARE(cell(*window, 0)->font().pixelSize(), platform::fontPx(12));
+    QCOMPARE(window->focusWidget(), child(*window, "txtBusca"));
+    symbolsOnly->click();
+    QCOMPARE(cell(*window, 117)->text(), QStringLiteral("Uuo"));
+    withNumbers->click();
+    withNumbers->click();
+    QCOMPARE(cell(*window, 25)->text(), QStringLiteral("Fe\n26"));
+    QCOMPARE(cell(*window, 117)->text(), QStringLiteral("Uuo\n118"));
+    QCOMPARE(cell(*window, 25)->font().pixelSize(), platform::fontPx(8));
+    // The highlight's bold survives a change of caption mode.
+    QVERIFY(cell(*window, window->selectedIndex())->font().bold());
+}
+
+void TestMainWindow::maximiseAndRestore() {
+    const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QWidget* content = child(*window, "picTela");
+    const QRect screen = window->screen()->geometry();
+    window->move(3, 4);
+    window->showMaximized();
+    QTRY_VERIFY(window->isMaximized());
+    QCOMPARE(content->pos(), QPoint((screen.width() - content->width()) / 2, (screen.height() - content->height()) / 3));
+    window->showNormal();
+    QTRY_VERIFY(!window->isMaximized());
+    QCOMPARE(content->pos(), platform::toPx(QPoint(180, 0)));
+    QCOMPARE(window->size(), frm1::designSize());
+    const QRect outer = window->frameGeometry();
+    QVERIFY(std::abs(outer.x() - (screen.width() - outer.width()) / 2) <= 1);
+    QVERIFY(std::abs(outer.y() - (screen.height() - outer.height()) / 2) <= 1);
+}
+
+void TestMainWindow::borderIsFixed() {
+    const auto window = makeWindow();
+    window->show();
+    window->resize(900, 700);
+    QCOMPARE(window->size(), frm1::designSize());
+    QCOMPARE(frm1::designSize(), QSize(757, 542));
+}
+
+void TestMainWindow::toolTipsAndCaptions_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QString>("caption"); // empty: not checked
+    const QString massTip = QStringLiteral(
+        "Valores incertos estão entre parênteses. Entre colchetes, valores do isótopo mais estável. O valores têm "
+        "como referência o isótopo 12 do carbono");
+    QTest::newRow("cmbTab") << "cmbTab" << "Selecione a tabela que deseja ver" << "";
+    QTest::newRow("cmbN") << "cmbN" << "Selecione um Elemento" << "";
+    QTest::newRow("chkOnTop") << "chkOnTop" << "Sempre Visível" << "";
+    QTest::newRow("cmdRel") << "cmdRel" << "Exibe os dados como um relatório" << "";
+    QTest::newRow("cmdAni") << "cmdAni" << "Animar" << "";
+    QTest::newRow("cmdSimb1") << "cmdSimb1" << "Mostrar somente os símbolos dos elementos" << "";
+    QTest::newRow("cmdSimb2") << "cmdSimb2" << "Mostrar nº. de oxidação" << "";
+    QTest::newRow("cmdBusca") << "cmdBusca" << "Localizar" << "";
+    QTest::newRow("imgLogo") << "imgLogo" << "Clique!" << "";
+    QTest::newRow("lblSimb") << "lblSimb" << "Símbolo" << "";
+    QTest::newRow("lblA") << "lblA" << "Massa Atômica" << "";
+    QTest::newRow("lblZ") << "lblZ" << "Número Atômico" << "";
+    QTest::newRow("lblPeriodo") << "lblPeriodo(4)" << "Períodos" << "5";
+    QTest::newRow("lblfamilia") << "lblfamilia(30)" << "Grupos" << "3A";
+    QTest::newRow("lblfamilia small") << "lblfamilia(11)" << "Grupos" << "12";
+    QTest::newRow("wide 8B") << "lblfamilia(36)" << "Grupos" << "8B";
+    QTest::newRow("bracket") << "lblfamilia(37)" << "Grupos" << "|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|";
+    QTest::newRow("lblNome(1)") << "lblNome(1)" << "Nº de oxidação" << "Número Atômico";
+    QTest::newRow("lblNome(2)") << "lblNome(2)" << massTip << "Massa Atômica";
+    QTest::newRow("txtValor(2)") << "txtValor(2)" << massTip << "";
+    QTest::newRow("lblNome(13)") << "lblNome(13)" << "Escala de Linus Pauling" << "Eletronegatividade";
+    QTest::newRow("txtValor(13)") << "txtValor(13)" << "Escala de Linus Pauling " << "";
+    QTest::newRow("lblNome(14)") << "lblNome(14)" << "Volts" << "1ª E. de Ionização";
+    QTest::newRow("lblNome(17)") << "lblNome(17)" << "" << "Descoberto por / Descoberto em";
+    QTest::newRow("txtValor(20)") << "txtValor(20)"
+                                  << "Condições normais de temperatura e pressão = 0 °C e 1atm" << "";
+    QTest::newRow("Frame1") << "Frame1" << "" << "Símbolo";
+    QTest::newRow("Frame2") << "Frame2" << "" << "CAS-ID";
+    QTest::newRow("lblTit") << "lblTit" << "" << "Legenda";
+    QTest::newRow("Label2") << "Label2" << "" << "Mostrar grupos como:";
+    QTest::newRow("optCol(0)") << "optCol(0)" << "Famílias" << "Famílias";
+    QTest::newRow("optCol(1)") << "optCol(1)" << "IUPAC" << "IUPAC";
+}
+
+void TestMainWindow::toolTipsAndCaptions() {
+    QFETCH(QString, name);
+    QFETCH(QString, toolTip);
+    QFETCH(QString, caption);
+    const auto window = makeWindow();
+    const QWidget* control = child(*window, name);
+    QCOMPARE(control->toolTip(), toolTip);
+    if (caption.isEmpty())
+        return;
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        QCOMPARE(label->text(), caption);
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        QCOMPARE(button->text(), caption);
+    else
+        QCOMPARE(control->property("title").toString(), caption);
+}
+
+QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -1,4 +1,205 @@
-#include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Selecting elements through the real window: the list, mouse presses on cells, the previous and
+// next buttons; the highlight, the frame, the card, the 22 boxes and their decimal comma.
+#include "FormTestSupport.h"
+#include "ElementTable.h"
+#include "ValueDecoders.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+
+class TestSelection : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void hydrogen();
+    void ironAndConductivityUnit();
+    void everyElementFillsEveryBox();
+    void sameElementTwiceStaysHighlighted();
+    void navigationStopsAtTheEnds();
+    void mousePressWithAnyButton_data();
+    void mousePressWithAnyButton();
+    void listFocusIsTracked();
+    void detailBoxesAreReadOnly();
+
+private:
+    std::unique_ptr<frm1> window_;
+    void select(int index) { list(*window_, "cmbN")->setListIndex(index); }
+    QString text(int box) const { return ::box(*window_, box)->text(); }
+    QString card(const char* name) const { return child<QLabel>(*window_, QString::fromLatin1(name))->text(); }
+};
+
+void TestSelection::init() {
+    window_ = makeWindow();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void TestSelection::cleanup() { window_.reset(); }
+
+void TestSelection::hydrogen() {
+    select(0);
+    QCOMPARE(cell(*window_, 0)->geometry().topLeft(), platform::toPx(QPoint(390, 570)));
+    QCOMPARE(child(*window_, "shpSelecao")->geometry(), platform::twipsRect(380, 560, 465, 435));
+    QVERIFY(cell(*window_, 0)->isHighlighted());
+    QVERIFY(cell(*window_, 0)->font().bold());
+    QCOMPARE(card("lblSimb"), QStringLiteral("H"));
+    QCOMPARE(card("lblZ"), QStringLiteral("1"));
+    QCOMPARE(card("lblA"), QStringLiteral("1,00794(7)"));
+    QCOMPARE(text(0), QStringLiteral("1333-74-0"));
+    QCOMPARE(text(1), QStringLiteral("1"));
+    QCOMPARE(text(2), QStringLiteral("1,00794(7)"));
+    QCOMPARE(text(6), QStringLiteral("-259,14 °C"));
+    QCOMPARE(text(8), QStringLiteral("0,0000899 g/cm³"));
+    QCOMPARE(text(15), QStringLiteral("---"));
+    QCOMPARE(text(19), QStringLiteral("Hexagonal Composta"));
+    QCOMPARE(text(20), QStringLiteral("Gasoso"));
+    QCOMPARE(text(21), QStringLiteral("Natural"));
+    QCOMPARE(window_->selectedIndex(), 0);
+    QCOMPARE(highlightedCount(*window_), 1);
+}
+
+void TestSelection::ironAndConductivityUnit() {
+    select(25);
+    QCOMPARE(child(*window_, "shpSelecao")->geometry(), platform::twipsRect(3530, 1820, 465, 435));
+    QCOMPARE(card("lblSimb"), QStringLiteral("Fe"));
+    QCOMPARE(card("lblA"), QStringLiteral("55,845(2)"));
+    QCOMPARE(card("lblZ"), QStringLiteral("26"));
+    QCOMPARE(text(15), QStringLiteral("11,2 E6/ohms/m"));
+    QCOMPARE(text(3), QStringLiteral("2,8,14,2"));
+    QCOMPARE(text(4), QStringLiteral("[Ar] 3d6,4s2"));
+    QCOMPARE(text(8), QStringLiteral("7,86 g/cm³"));
+    QCOMPARE(text(10), QStringLiteral("0,76E+2 / 0,64E+3"));
+    QCOMPARE(text(0), QStringLiteral("7439-89-6"));
+    QCOMPARE(window_->currentRecord()->at(TPDEQ::name), std::string("Ferro"));
+    // A tiny conductivity keeps its exponent form, with a comma.
+    select(5);
+    QCOMPARE(text(15), QStringLiteral("0,07 E6/ohms/m"));
+}
+
+void TestSelection::everyElementFillsEveryBox() {
+    // Boxes 2 and 6 ... 15 show "," for "."; all the others keep the record's text exactly.
+    for (int index : {117, 0, 32, 54, 84, 102, 116, 78, 91}) {
+        select(index);
+        const int z = index + 1;
+        const TPDEQ::ElementRecord record = *TPDEQ::GetElementRecord(std::int16_t(z));
+        for (int n = 1; n <= 18; ++n) {
+            QString expected = QString::fromStdString(record[n]);
+            if (n == 2 || (n >= 6 && n <= 15))
+                expected.replace(QLatin1Char('.'), QLatin1Char(','));
+            if (n == 15 && expected != QLatin1String("---"))
+                expected += QLatin1String(" E6/ohms/m");
+            QCOMPARE(text(n), expected);
+        }
+        QCOMPARE(text(0), QString::fromStdString(record[TPDEQ::casNumber]));
+        QCOMPARE(text(19), QString::fromStdString(TPDEQ::LatticeName(std::int16_t(z))));
+        QCOMPARE(text(20), QString::fromStdString(TPDEQ::StateName(std::int16_t(z))));
+        QCOMPARE(text(21), QString::fromStdString(TPDEQ::OriginName(std::int16_t(z))));
+        QCOMPARE(card("lblA"), text(2));
+        QCOMPARE(card("lblSimb"), window_->cellSymbols()[index]);
+        QCOMPARE(highlightedCount(*window_), 1);
+        QVERIFY(cell(*window_, index)->isHighlighted());
+    }
+    // Trailing blanks and dots outside the comma boxes stay as stored.
+    select(116);
+    QCOMPARE(text(14), QStringLiteral("--- "));
+    QCOMPARE(text(16), QStringLiteral("IUPAC - Do latim Unonoctium: um-um-sete."));
+    select(32);
+    QCOMPARE(text(16), QStringLiteral("Do lat. cient. arsenium"));
+    QCOMPARE(text(6), QStringLiteral("817°C a 28 atm"));
+}
+
+void TestSelection::sameElementTwiceStaysHighlighted() {
+    select(40);
+    window_->cmbN_Click();
+    QVERIFY(cell(*window_, 40)->isHighlighted());
+    select(41);
+    select(40);
+    QVERIFY(cell(*window_, 40)->isHighlighted());
+    QVERIFY(!cell(*window_, 41)->isHighlighted());
+    QCOMPARE(highlightedCount(*window_), 1);
+}
+
+void TestSelection::navigationStopsAtTheEnds() {
+    auto* previous = child<QPushButton>(*window_, "cmdA");
+    auto* next = child<QPushButton>(*window_, "cmdP");
+    select(0);
+    QTest::mouseClick(previous, Qt::LeftButton);
+    QCOMPARE(window_->selectedIndex(), 0);
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(window_->selectedIndex(), 1);
+    QCOMPARE(card("lblSimb"), QStringLiteral("He"));
+    select(117);
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(window_->selectedIndex(), 117);
+    QTest::mouseClick(previous, Qt::LeftButton);
+    QCOMPARE(window_->selectedIndex(), 116);
+    QCOMPARE(highlightedCount(*window_), 1);
+}
+
+void TestSelection::mousePressWithAnyButton_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("index");
+    QTest::newRow("left on iron") << int(Qt::LeftButton) << 25;
+    QTest::newRow("right on gold") << int(Qt::RightButton) << 78;
+    QTest::newRow("middle on hydrogen") << int(Qt::MiddleButton) << 0;
+    QTest::newRow("left on 118") << int(Qt::LeftButton) << 117;
+}
+
+void TestSelection::mousePressWithAnyButton() {
+    QFETCH(int, button);
+    QFETCH(int, index);
+    select(index == 25 ? 24 : 25);
+    child(*window_, "cmbN")->setFocus();
+    QTest::mousePress(cell(*window_, index), Qt::MouseButton(button));
+    QCOMPARE(window_->selectedIndex(), index);
+    QCOMPARE(list(*window_, "cmbN")->listIndex(), index);
+    QVERIFY(cell(*window_, index)->isHighlighted());
+    QCOMPARE(highlightedCount(*window_), 1);
+    QCOMPARE(window_->focusWidget(), child(*window_, "txtBusca"));
+    QTest::mouseRelease(cell(*window_, index), Qt::MouseButton(button));
+    QCOMPARE(window_->selectedIndex(), index);
+}
+
+void TestSelection::listFocusIsTracked() {
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    auto* elements = list(*window_, "cmbN");
+    elements->setFocus();
+    QTRY_VERIFY(window_->comboHasFocus());
+    // The list handles its own arrow keys, and every change runs the selection.
+    select(10);
+    QTest::keyClick(elements, Qt::Key_Down);
+    QCOMPARE(window_->selectedIndex(), 11);
+    QCOMPARE(card("lblSimb"), QStringLiteral("Mg"));
+    QTest::mousePress(cell(*window_, 3), Qt::LeftButton);
+    QTRY_VERIFY(!window_->comboHasFocus());
+    list(*window_, "cmbTab")->setFocus();
+    QTRY_VERIFY(window_->comboHasFocus());
+}
+
+void TestSelection::detailBoxesAreReadOnly() {
+    select(25);
+    for (int n : {0, 2, 4, 15, 17}) {
+        auto* value = box(*window_, n);
+        const QString before = value->text();
+        value->setFocus();
+        QTest::keyClicks(value, "abc.1");
+        QTest::keyClick(value, Qt::Key_Delete);
+        QTest::keyClick(value, Qt::Key_Backspace);
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+        QTest::keyClick(value, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(value, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(value->text(), before);
+        QTest::mouseClick(value, Qt::LeftButton, {}, QPoint(4, value->height() / 2));
+        QCOMPARE(value->selectedText(), before);
+        QTest::keyClick(value, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), before);
+    }
+}
+
+QTEST_MAIN(TestSelection)
 #include "tst_selection.moc"

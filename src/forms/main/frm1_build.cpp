@@ -104,7 +104,8 @@ void frm1::buildGrid() {
         cell->setGeometry(platform::twipsRect(place.x(), place.y(), grid::kCellWidth, grid::kCellHeight));
         cell->setFont(platform::uiFont(i == 0 ? kHydrogenPoints : kCellPoints));
         cell->setText(grid::cellSymbol(z));
-        layout::applyColors(cell, grid::defaultCellColor(z), grid::cellTextColor(z).value_or(layout::kDefault));
+        const auto textColour = grid::cellTextColor(z);
+        layout::applyColors(cell, grid::defaultCellColor(z), textColour ? std::int64_t(*textColour) : layout::kDefault);
         lbl_[i] = cell;
     }
     for (int n = 0; n < int(lblPeriodo_.size()); ++n) {

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Helpers the window tests share: finding controls by their given names and comparing places in twips.
+#pragma once
+
+#include "forms/main/ElementCell.h"
+#include "forms/main/frm1.h"
+#include "platform/EventComboBox.h"
+#include "platform/ReadOnlyLineEdit.h"
+#include "platform/Twips.h"
+
+#include <QtTest>
+
+template <typename T = QWidget>
+T* child(const QWidget& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+inline ElementCell* cell(const frm1& window, int index) {
+    return child<ElementCell>(window, QStringLiteral("lbl(%1)").arg(index));
+}
+
+inline platform::ReadOnlyLineEdit* box(const frm1& window, int index) {
+    return child<platform::ReadOnlyLineEdit>(window, QStringLiteral("txtValor(%1)").arg(index));
+}
+
+inline platform::EventComboBox* list(const frm1& window, const char* name) {
+    return child<platform::EventComboBox>(window, QString::fromLatin1(name));
+}
+
+// A window with a fixed random source, so the start element is known.
+inline std::unique_ptr<frm1> makeWindow(std::uint64_t seed = 7) {
+    return std::make_unique<frm1>(std::make_unique<platform::VbRandom>(seed));
+}
+
+inline int highlightedCount(const frm1& window) {
+    int count = 0;
+    for (int i = 0; i < 118; ++i)
+        count += cell(window, i)->isHighlighted();
+    return count;
+}

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up and the single copy: in one process through the start-up form, and with real copies
+// of the program (a second copy ends, a killed first copy blocks nothing, garbage changes nothing).
+#include "FormTestSupport.h"
+#include "forms/startup/frmSplash.h"
+#include "platform/AppInfo.h"
+#include "platform/SingleInstance.h"
+
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <csignal>
+
+namespace {
+
+int visibleMainWindows() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        count += widget->isVisible() && qobject_cast<frm1*>(widget) != nullptr;
+    return count;
+}
+
+// Counts every time a widget is shown.
+class ShowCounter : public QObject {
+public:
+    int shows = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        shows += event->type() == QEvent::Show;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void firstCopyShowsTheWindowNeverTheStartupForm();
+    void secondCopyRestoresTheFirstOnlyWhileItHasTheStartupTitle();
+    void realCopies();
+
+private:
+    QProcess* startCopy(const QString& runtimeDir);
+    std::vector<std::unique_ptr<QProcess>> processes_;
+};
+
+void TestStartup::firstCopyShowsTheWindowNeverTheStartupForm() {
+    QTemporaryDir dir;
+    platform::SingleInstance instance({dir.filePath("lock"), dir.filePath("socket")});
+    frmSplash splash(instance);
+    ShowCounter counter;
+    splash.installEventFilter(&counter);
+    const std::unique_ptr<frm1> window = splash.Form_Load();
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral(" Orvane - 1.0.164"));
+    QCOMPARE(window->windowTitle(), platform::startupTitle());
+    QCOMPARE(list(*window, "cmbTab")->currentText(), QStringLiteral("Propriedades"));
+    QCOMPARE(child<QLabel>(splash, "lblVersao")->text(), QStringLiteral("1.0.164"));
+    QCOMPARE(counter.shows, 0);
+    QVERIFY(!splash.isVisible());
+}
+
+void TestStartup::secondCopyRestoresTheFirstOnlyWhileItHasTheStartupTitle() {
+    QTemporaryDir dir;
+    const platform::SingleInstance::Names names{dir.filePath("lock"), dir.filePath("socket")};
+    platform::SingleInstance first(names);
+    frmSplash firstSplash(first);
+    const std::unique_ptr<frm1> window = firstSplash.Form_Load();
+    QVERIFY(window);
+    QSignalSpy asked(&first, &platform::SingleInstance::activationRequested);
+
+    window->showMinimized();
+    QTRY_VERIFY(window->isMinimized());
+    {
+        platform::SingleInstance second(names);
+        frmSplash secondSplash(second);
+        QVERIFY(!secondSplash.Form_Load());
+    }
+    QTRY_COMPARE(asked.count(), 1);
+    QCOMPARE(asked.first().first().toString(), platform::startupTitle());
+    QTRY_VERIFY(!window->isMinimized());
+    QCOMPARE(visibleMainWindows(), 1);
+
+    // After a view was chosen the caption no longer matches: the first copy stays as it is.
+    list(*window, "cmbTab")->setListIndex(10);
+    window->showMinimized();
+    QTRY_VERIFY(window->isMinimized());
+    {
+        platform::SingleInstance third(names);
+        frmSplash thirdSplash(third);
+        QVERIFY(!thirdSplash.Form_Load());
+    }
+    QTRY_COMPARE(asked.count(), 2);
+    QCoreApplication::processEvents();
+    QVERIFY(window->isMinimized());
+    QCOMPARE(window->windowTitle(), QStringLiteral(" Orvane - Gases Nobres"));
+}
+
+QProcess* TestStartup::startCopy(const QString& runtimeDir) {
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_RUNTIME_DIR", runtimeDir);
+    process->setProcessEnvironment(environment);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(QStringLiteral(ORVANE_PATH));
+    processes_.push_back(std::move(process));
+    return processes_.back().get();
+}
+
+void TestStartup::realCopies() {
+    QTemporaryDir runtime;
+    QVERIFY(runtime.isValid());
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    const QString socketPath = platform::SingleInstance::defaultNames().serverName;
+    QVERIFY(socketPath.startsWith(runtime.path()));
+    QProcess* first = startCopy(runtime.path());
+    QVERIFY(first->waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socketPath), 15000);
+
+    // The first copy keeps running; a second one ends by itself, successfully.
+    QProcess* second = startCopy(runtime.path());
+    QVERIFY(second->waitForFinished(15000));
+    QCOMPARE(second->exitCode(), 0);
+    QCOMPARE(first->state(), QProcess::Running);
+
+    // Garbage on the hand-over channel changes nothing.
+    for (const QByteArray& junk : {QByteArray(5000, 'x'), QByteArray("\x01\xff\xff"), QByteArray("\x07hello")}) {
+        QLocalSocket socket;
+        socket.connectToServer(socketPath);
+        QVERIFY(socket.waitForConnected(5000));
+        socket.write(junk);
+        socket.waitForBytesWritten(2000);
+        socket.disconnectFromServer();
+    }
+    QProcess* third = startCopy(runtime.path());
+    QVERIFY(third->waitForFinished(15000));
+    QCOMPARE(third->exitCode(), 0);
+    QCOMPARE(first->state(), QProcess::Running);
+
+    // A first copy that was killed leaves nothing that stops the next start.
+    ::kill(pid_t(first->processId()), SIGKILL);
+    QVERIFY(first->waitForFinished(5000));
+    QProcess* successor = startCopy(runtime.path());
+    QVERIFY(successor->waitForStarted());
+    // The successor owns the lock once the lock file names its process.
+    const QString lockPath = platform::SingleInstance::defaultNames().lockPath;
+    const auto lockOwner = [&lockPath] {
+        QFile file(lockPath);
+        return file.open(QIODevice::ReadOnly) ? file.readLine().trimmed().toLongLong() : 0;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(lockOwner(), successor->processId(), 15000);
+    QProcess* after = startCopy(runtime.path());
+    QVERIFY(after->waitForFinished(15000));
+    QCOMPARE(successor->state(), QProcess::Running);
+    successor->kill();
+    QVERIFY(successor->waitForFinished(5000));
+
+    // Many copies at once end with exactly one running.
+    std::vector<QProcess*> crowd;
+    for (int i = 0; i < 12; ++i)
+        crowd.push_back(startCopy(runtime.path()));
+    int ended = 0;
+    QTRY_VERIFY_WITH_TIMEOUT((ended = int(std::count_if(crowd.begin(), crowd.end(),
+                                                        [](QProcess* p) { return p->state() == QProcess::NotRunning; })),
+                              ended == int(crowd.size()) - 1),
+                             30000);
+    for (QProcess* process : crowd)
+        if (process->state() == QProcess::NotRunning)
+            QCOMPARE(process->exitCode(), 0);
+    for (auto& process : processes_)
+        process->kill();
+    for (auto& process : processes_)
+        process->waitForFinished(5000);
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
