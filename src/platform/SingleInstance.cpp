@@ -70,7 +70,8 @@ SingleInstance::Names SingleInstance::defaultNames() {
         dir = QDir::homePath(); // still private to the user, unlike the shared temp directory
     dir = QDir(dir).absolutePath();
 
-    Names names{dir + QStringLiteral("/orvane-instance.lock"), dir + QStringLiteral("/orvane-instance.socket")};
+    Names names{dir + QStringLiteral("/orvane-instance.lock"),
+                dir + QStringLiteral("/orvane-instance.socket")};
     if (QFile::encodeName(names.serverName).size() > maxSocketPath) {
         // A deep runtime directory: derive a short name from the long path, so it stays the same
         // for every copy started with this directory.
@@ -83,8 +84,8 @@ SingleInstance::Names SingleInstance::defaultNames() {
 
 SingleInstance::SingleInstance(Names names, QObject* parent)
     : QObject(parent), names_(std::move(names)), lock_(names_.lockPath) {
-    // Never treat a lock as stale by age: only a dead owner's lock (checked by process id) is stale,
-    // so a first copy that runs for days keeps its place.
+    // A lock is stale only when its owner process is gone; its age says nothing, since a first copy
+    // may run for days.
     lock_.setStaleLockTime(0);
 }
 

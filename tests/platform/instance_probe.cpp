@@ -30,8 +30,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     out << "primary\n" << Qt::flush;
-    QObject::connect(&instance, &platform::SingleInstance::activationRequested,
-                     [&out](const QString& title) { out << title << '\n' << Qt::flush; });
+    QObject::connect(&instance, &platform::SingleInstance::activationRequested, [&out](const QString& title) {
+        out << title << '\n' << Qt::flush;
+    });
     QTimer::singleShot(std::chrono::seconds(20), &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -67,7 +67,9 @@ QString readLine(QProcess& process) {
     return QString::fromUtf8(process.readLine()).trimmed();
 }
 
-QStringList probeArguments(const SingleInstance::Names& names) { return {names.lockPath, names.serverName}; }
+QStringList probeArguments(const SingleInstance::Names& names) {
+    return {names.lockPath, names.serverName};
+}
 
 void checkNamesUnder(const SingleInstance::Names& names, const QString& runtimeDir) {
     for (const QString& path : {names.lockPath, names.serverName}) {
@@ -87,13 +89,12 @@ private slots:
     void secondCopyHandsTitleToFirst_data();
     void secondCopyHandsTitleToFirst();
     void destructionReleasesOnlyWhatItOwns();
-    void oldLockOfLiveOwnerIsKept();
     void dropsMalformedFrames_data();
     void dropsMalformedFrames();
     void survivesRandomBytes();
     void dropsStalledConnections();
     void servesConnectionsBeyondTheCap();
-    void takesOverLockOfKilledProcess();
+    void lockIsStaleOnlyWhenItsOwnerIsGone();
     void concurrentStartsElectOnePrimary();
     void defaultNamesArePrivateAndFitTheSocketPath();
 };
@@ -161,24 +162,6 @@ void TestSingleInstance::destructionReleasesOnlyWhatItOwns() {
     QCOMPARE(spy.at(1).at(0).toString(), QStringLiteral("another"));
 }
 
-void TestSingleInstance::oldLockOfLiveOwnerIsKept() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const auto names = namesIn(dir);
-    SingleInstance first(names);
-    QCOMPARE(first.start(QStringLiteral("first")), Role::Primary);
-
-    // A first copy that has run for a day still owns its lock: age alone never makes it stale.
-    QFile lock(names.lockPath);
-    QVERIFY(lock.open(QIODevice::ReadWrite));
-    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
-    lock.close();
-
-    SingleInstance second(names);
-    QCOMPARE(second.start(QStringLiteral("second")), Role::Secondary);
-    QVERIFY(QFileInfo::exists(names.lockPath));
-}
-
 void TestSingleInstance::dropsMalformedFrames_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("wrong version") << QByteArray::fromHex("02000178");
@@ -243,8 +226,8 @@ void TestSingleInstance::dropsStalledConnections() {
     QCOMPARE(server.start(QStringLiteral("server")), Role::Primary);
 
     std::vector<std::unique_ptr<QLocalSocket>> clients;
-    for (const QByteArray& start : {QByteArray(), QByteArray("\x01"), QByteArray::fromHex("010005"),
-                                    frame("hello").left(5)}) {
+    for (const QByteArray& start :
+         {QByteArray(), QByteArray("\x01"), QByteArray::fromHex("010005"), frame("hello").left(5)}) {
         clients.push_back(rawClient(names.serverName, start));
         QVERIFY(clients.back());
     }
@@ -276,11 +259,30 @@ void TestSingleInstance::servesConnectionsBeyondTheCap() {
     QTRY_VERIFY(allClosed(crowd));
 }
 
-void TestSingleInstance::takesOverLockOfKilledProcess() {
+void TestSingleInstance::lockIsStaleOnlyWhenItsOwnerIsGone() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const auto names = namesIn(dir);
 
+    // A first copy that has run for a day keeps its place: age alone never makes a lock stale.
+    {
+        QProcess aged;
+        aged.start(QStringLiteral(INSTANCE_PROBE_PATH), probeArguments(names));
+        QVERIFY(aged.waitForStarted());
+        QCOMPARE(readLine(aged), QStringLiteral("primary"));
+        QFile lock(names.lockPath);
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(
+            lock.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+        lock.close();
+        SingleInstance second(names);
+        QCOMPARE(second.start(QStringLiteral("second")), Role::Secondary);
+        QCOMPARE(readLine(aged), QStringLiteral("second"));
+        aged.kill();
+        QVERIFY(aged.waitForFinished());
+    }
+
+    // A killed first copy leaves its lock and socket behind; the next copy takes over at once.
     QProcess killed;
     killed.start(QStringLiteral(INSTANCE_PROBE_PATH), probeArguments(names));
     QVERIFY(killed.waitForStarted());
