@@ -89,10 +89,16 @@ std::string decode(std::span<const Group> groups, std::int16_t atomicNumber, std
 
 } // namespace
 
-std::string LatticeName(std::int16_t atomicNumber) { return decode(kLatticeGroups, atomicNumber, ""); }
+std::string LatticeName(std::int16_t atomicNumber) {
+    return decode(kLatticeGroups, atomicNumber, "");
+}
 
-std::string StateName(std::int16_t atomicNumber) { return decode(kStateGroups, atomicNumber, "Sólido"); }
+std::string StateName(std::int16_t atomicNumber) {
+    return decode(kStateGroups, atomicNumber, "Sólido");
+}
 
-std::string OriginName(std::int16_t atomicNumber) { return decode(kOriginGroups, atomicNumber, ""); }
+std::string OriginName(std::int16_t atomicNumber) {
+    return decode(kOriginGroups, atomicNumber, "");
+}
 
 } // namespace TPDEQ

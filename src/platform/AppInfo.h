@@ -10,7 +10,9 @@ inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 0;
 inline constexpr int kVersionRevision = 164;
 
-inline QString productName() { return QStringLiteral("Orvane"); }
+inline QString productName() {
+    return QStringLiteral("Orvane");
+}
 
 // "1.0.164"
 inline QString versionText() {
@@ -18,6 +20,8 @@ inline QString versionText() {
 }
 
 // The main window's caption at start-up, " Orvane - 1.0.164": a second copy looks for exactly this.
-inline QString startupTitle() { return QLatin1Char(' ') + productName() + QStringLiteral(" - ") + versionText(); }
+inline QString startupTitle() {
+    return QLatin1Char(' ') + productName() + QStringLiteral(" - ") + versionText();
+}
 
 } // namespace platform

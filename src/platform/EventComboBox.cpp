@@ -7,7 +7,15 @@
 
 namespace platform {
 
-EventComboBox::EventComboBox(QWidget* parent) : QComboBox(parent) { setCurrentIndex(-1); }
+EventComboBox::EventComboBox(QWidget* parent) : QComboBox(parent) {
+    setCurrentIndex(-1);
+}
+
+void EventComboBox::stepListIndex(int delta) {
+    const int target = currentIndex() + delta;
+    if (target >= 0 && target < count())
+        setCurrentIndex(target);
+}
 
 void EventComboBox::appendSilently(const QStringList& entries) {
     const QSignalBlocker blocker(this);

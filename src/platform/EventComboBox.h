@@ -12,7 +12,7 @@ namespace platform {
 // to 0) emits currentIndexChanged synchronously; the form connects that to its handler.
 class EventComboBox : public QComboBox {
     Q_OBJECT
-public:
+  public:
     explicit EventComboBox(QWidget* parent = nullptr);
 
     // Appends the entries in the given order, leaving the selection as it was.
@@ -22,6 +22,8 @@ public:
     // Sets the list index, which runs the handler if the index changes.
     void setListIndex(int index) { setCurrentIndex(index); }
     int listIndex() const { return currentIndex(); }
+    // Moves the list index by delta if the result is still an entry; no wrap-around.
+    void stepListIndex(int delta);
 };
 
 } // namespace platform

@@ -7,10 +7,14 @@
 
 namespace platform {
 
-inline QString uiFamily() { return QStringLiteral("Liberation Sans"); }
+inline QString uiFamily() {
+    return QStringLiteral("Liberation Sans");
+}
 
 // Pixel size of a point size at 96 dpi, the same scale as the twips of the layout tables.
-inline int fontPx(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+inline int fontPx(double points) {
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
 
 inline QFont uiFont(double points) {
     QFont font(uiFamily());

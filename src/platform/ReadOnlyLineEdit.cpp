@@ -5,7 +5,9 @@
 
 namespace platform {
 
-ReadOnlyLineEdit::ReadOnlyLineEdit(QWidget* parent) : QLineEdit(parent) { setReadOnly(true); }
+ReadOnlyLineEdit::ReadOnlyLineEdit(QWidget* parent) : QLineEdit(parent) {
+    setReadOnly(true);
+}
 
 void ReadOnlyLineEdit::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);

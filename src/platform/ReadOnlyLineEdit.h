@@ -10,10 +10,10 @@ namespace platform {
 // A click selects the whole text, so that click-then-copy takes the whole value.
 class ReadOnlyLineEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit ReadOnlyLineEdit(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

@@ -19,7 +19,7 @@ namespace platform {
 // framed message: version byte 1, a 2-byte big-endian length, then at most 1024 bytes of UTF-8.
 class SingleInstance : public QObject {
     Q_OBJECT
-public:
+  public:
     struct Names {
         QString lockPath;
         QString serverName; // an absolute socket path; a bare name would land in the shared /tmp
@@ -43,11 +43,11 @@ public:
     // How long a connection may take to deliver its whole message before it is dropped.
     void setConnectionTimeout(std::chrono::milliseconds timeout) { connectionTimeout_ = timeout; }
 
-signals:
+  signals:
     // Emitted from the event loop, never from inside the socket's read handler.
     void activationRequested(const QString& title);
 
-private:
+  private:
     void listen();
     bool deliver(const QByteArray& frame, int timeoutMs) const;
     void acceptPending();

@@ -12,17 +12,25 @@ namespace platform {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int toPx(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPerPixel))); }
+inline int toPx(int twips) {
+    return static_cast<int>(std::lround(twips / double(kTwipsPerPixel)));
+}
 
-inline QPoint toPx(QPoint twips) { return {toPx(twips.x()), toPx(twips.y())}; }
+inline QPoint toPx(QPoint twips) {
+    return {toPx(twips.x()), toPx(twips.y())};
+}
 
-inline QSize toPx(QSize twips) { return {toPx(twips.width()), toPx(twips.height())}; }
+inline QSize toPx(QSize twips) {
+    return {toPx(twips.width()), toPx(twips.height())};
+}
 
 // A rectangle given as Left, Top, Width, Height in twips.
 inline QRect twipsRect(int left, int top, int width, int height) {
     return {toPx(left), toPx(top), toPx(width), toPx(height)};
 }
 
-inline int toTwips(int px) { return px * kTwipsPerPixel; }
+inline int toTwips(int px) {
+    return px * kTwipsPerPixel;
+}
 
 } // namespace platform

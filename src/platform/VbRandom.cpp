@@ -6,7 +6,9 @@
 
 namespace platform {
 
-VbRandom::VbRandom() { reseed(); }
+VbRandom::VbRandom() {
+    reseed();
+}
 
 VbRandom::VbRandom(std::uint64_t seed) : fixedSeed_(seed), engine_(seed) {}
 
@@ -22,6 +24,8 @@ double VbRandom::next() {
     return r < 1.0 ? r : std::nextafter(1.0, 0.0);
 }
 
-int VbRandom::roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int VbRandom::roundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 } // namespace platform

@@ -9,7 +9,7 @@
 namespace platform {
 
 class VbRandom {
-public:
+  public:
     // Seeded from the clock; reseed() takes the clock again.
     VbRandom();
     // Seeded with a fixed value for tests; reseed() then keeps the sequence going, so draws stay repeatable.
@@ -23,7 +23,7 @@ public:
 
     static int roundHalfEven(double value);
 
-private:
+  private:
     std::optional<std::uint64_t> fixedSeed_;
     std::mt19937_64 engine_;
 };

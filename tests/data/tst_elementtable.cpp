@@ -34,10 +34,14 @@ struct Subshell {
 
 int capacity(char kind) {
     switch (kind) {
-    case 's': return 2;
-    case 'p': return 6;
-    case 'd': return 10;
-    case 'f': return 14;
+    case 's':
+        return 2;
+    case 'p':
+        return 6;
+    case 'd':
+        return 10;
+    case 'f':
+        return 14;
     }
     return 0;
 }
@@ -83,7 +87,7 @@ std::vector<Subshell> parseSubshells(const std::string& text) {
 // The configuration with its noble-gas core written out.
 std::vector<Subshell> expandConfiguration(const std::string& configuration) {
     static const std::map<std::string, int> cores = {{"[He]", 2},  {"[Ne]", 10}, {"[Ar]", 18},
-                                                      {"[Kr]", 36}, {"[Xe]", 54}, {"[Rn]", 86}};
+                                                     {"[Kr]", 36}, {"[Xe]", 54}, {"[Rn]", 86}};
     if (configuration.empty() || configuration[0] != '[')
         return parseSubshells(configuration);
     const auto close = configuration.find("] ");
@@ -131,7 +135,7 @@ bool validCas(const std::string& cas) {
 
 class TestElementTable : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void tellingRows_data();
     void tellingRows();
     void markers();
@@ -343,8 +347,8 @@ void TestElementTable::noEmptyFieldsNoStrayBlanks() {
         const ElementRecord row = record(z);
         for (std::size_t field = 0; field < row.size(); ++field) {
             const std::string& value = row[field];
-            const QByteArray where = QByteArray::number(z) + "/" + QByteArray::number(qulonglong(field)) + ": '" +
-                                     QByteArray::fromStdString(value) + "'";
+            const QByteArray where = QByteArray::number(z) + "/" + QByteArray::number(qulonglong(field)) +
+                                     ": '" + QByteArray::fromStdString(value) + "'";
             QVERIFY2(!value.empty(), where);
             QVERIFY2(value.front() != ' ', where);
             QVERIFY2(value.find("  ") == std::string::npos, where);
@@ -372,10 +376,10 @@ void TestElementTable::decimalPointNeverComma() {
     // Commas only separate list items (shells, subshells); measured values use the point.
     for (int z = 1; z <= 118; ++z) {
         const ElementRecord row = record(z);
-        for (std::size_t field : {TPDEQ::atomicMass, TPDEQ::meltingPoint, TPDEQ::boilingPoint, TPDEQ::density,
-                                  TPDEQ::covalentRadius, TPDEQ::ionicRadius, TPDEQ::atomicRadius,
-                                  TPDEQ::atomicVolume, TPDEQ::electronegativity, TPDEQ::ionizationEnergy,
-                                  TPDEQ::conductivity})
+        for (std::size_t field :
+             {TPDEQ::atomicMass, TPDEQ::meltingPoint, TPDEQ::boilingPoint, TPDEQ::density,
+              TPDEQ::covalentRadius, TPDEQ::ionicRadius, TPDEQ::atomicRadius, TPDEQ::atomicVolume,
+              TPDEQ::electronegativity, TPDEQ::ionizationEnergy, TPDEQ::conductivity})
             QVERIFY2(row[field].find(',') == std::string::npos, qPrintable(QString::number(z)));
     }
 }

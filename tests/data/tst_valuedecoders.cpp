@@ -21,7 +21,7 @@ std::map<std::string, int> histogram(std::string (*decoder)(std::int16_t)) {
 
 class TestValueDecoders : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void latticeGroups();
     void stateGroups();
     void originGroups();
@@ -30,20 +30,27 @@ private slots:
 };
 
 void TestValueDecoders::latticeGroups() {
-    const std::map<std::string, int> expected = {
-        {"Hexagonal Composta", 34}, {"Cúbica de Face Centrada", 22}, {"Cúbica de Corpo Centrado", 15},
-        {"Monocíclica", 5},         {"Romboédrica", 2},              {"Diamante", 1},
-        {"Tricíclica", 1},          {"Ortorrômbica", 7},             {"Cúbica", 2},
-        {"Trigonal", 3},            {"Tetragonal", 3},               {"Hexagonal", 1},
-        {"---", 22}};
+    const std::map<std::string, int> expected = {{"Hexagonal Composta", 34},
+                                                 {"Cúbica de Face Centrada", 22},
+                                                 {"Cúbica de Corpo Centrado", 15},
+                                                 {"Monocíclica", 5},
+                                                 {"Romboédrica", 2},
+                                                 {"Diamante", 1},
+                                                 {"Tricíclica", 1},
+                                                 {"Ortorrômbica", 7},
+                                                 {"Cúbica", 2},
+                                                 {"Trigonal", 3},
+                                                 {"Tetragonal", 3},
+                                                 {"Hexagonal", 1},
+                                                 {"---", 22}};
     QCOMPARE(histogram(LatticeName), expected);
     for (int z : {85, 86, 87, 99, 100, 101, 102, 104, 118})
         QCOMPARE(LatticeName(std::int16_t(z)), std::string("---"));
 }
 
 void TestValueDecoders::stateGroups() {
-    const std::map<std::string, int> expected = {{"Gasoso", 11},      {"Líquido", 2},     {"Sólido (?)", 17},
-                                                 {"Líquido (?)", 1},  {"Gasoso (?)", 1},  {"Sólido", 86}};
+    const std::map<std::string, int> expected = {{"Gasoso", 11},     {"Líquido", 2},    {"Sólido (?)", 17},
+                                                 {"Líquido (?)", 1}, {"Gasoso (?)", 1}, {"Sólido", 86}};
     QCOMPARE(histogram(StateName), expected);
     for (int z : {1, 2, 7, 8, 9, 10, 17, 18, 36, 54, 86})
         QCOMPARE(StateName(std::int16_t(z)), std::string("Gasoso"));

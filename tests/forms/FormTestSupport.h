@@ -10,8 +10,7 @@
 
 #include <QtTest>
 
-template <typename T = QWidget>
-T* child(const QWidget& window, const QString& name) {
+template <typename T = QWidget> T* child(const QWidget& window, const QString& name) {
     T* found = window.findChild<T*>(name);
     if (!found)
         qFatal("no control named %s", qPrintable(name));

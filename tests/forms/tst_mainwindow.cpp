@@ -13,7 +13,7 @@ using platform::twipsRect;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void places_data();
     void places();
     void cellColours_data();
@@ -82,7 +82,8 @@ void TestMainWindow::places() {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     const auto window = makeWindow();
-    QCOMPARE(child(*window, name)->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(child(*window, name)->geometry(),
+             twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
 }
 
 void TestMainWindow::cellColours_data() {
@@ -288,7 +289,8 @@ void TestMainWindow::maximiseAndRestore() {
     window->move(3, 4);
     window->showMaximized();
     QTRY_VERIFY(window->isMaximized());
-    QCOMPARE(content->pos(), QPoint((screen.width() - content->width()) / 2, (screen.height() - content->height()) / 3));
+    QCOMPARE(content->pos(),
+             QPoint((screen.width() - content->width()) / 2, (screen.height() - content->height()) / 3));
     window->showNormal();
     QTRY_VERIFY(!window->isMaximized());
     QCOMPARE(content->pos(), platform::toPx(QPoint(180, 0)));
@@ -310,41 +312,98 @@ void TestMainWindow::toolTipsAndCaptions_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("caption"); // empty: not checked
-    const QString massTip = QStringLiteral(
-        "Valores incertos estão entre parênteses. Entre colchetes, valores do isótopo mais estável. O valores têm "
-        "como referência o isótopo 12 do carbono");
-    QTest::newRow("cmbTab") << "cmbTab" << "Selecione a tabela que deseja ver" << "";
-    QTest::newRow("cmbN") << "cmbN" << "Selecione um Elemento" << "";
-    QTest::newRow("chkOnTop") << "chkOnTop" << "Sempre Visível" << "";
-    QTest::newRow("cmdRel") << "cmdRel" << "Exibe os dados como um relatório" << "";
-    QTest::newRow("cmdAni") << "cmdAni" << "Animar" << "";
-    QTest::newRow("cmdSimb1") << "cmdSimb1" << "Mostrar somente os símbolos dos elementos" << "";
-    QTest::newRow("cmdSimb2") << "cmdSimb2" << "Mostrar nº. de oxidação" << "";
-    QTest::newRow("cmdBusca") << "cmdBusca" << "Localizar" << "";
-    QTest::newRow("imgLogo") << "imgLogo" << "Clique!" << "";
-    QTest::newRow("lblSimb") << "lblSimb" << "Símbolo" << "";
-    QTest::newRow("lblA") << "lblA" << "Massa Atômica" << "";
-    QTest::newRow("lblZ") << "lblZ" << "Número Atômico" << "";
-    QTest::newRow("lblPeriodo") << "lblPeriodo(4)" << "Períodos" << "5";
-    QTest::newRow("lblfamilia") << "lblfamilia(30)" << "Grupos" << "3A";
-    QTest::newRow("lblfamilia small") << "lblfamilia(11)" << "Grupos" << "12";
-    QTest::newRow("wide 8B") << "lblfamilia(36)" << "Grupos" << "8B";
-    QTest::newRow("bracket") << "lblfamilia(37)" << "Grupos" << "|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|";
-    QTest::newRow("lblNome(1)") << "lblNome(1)" << "Nº de oxidação" << "Número Atômico";
+    const QString massTip = QStringLiteral("Valores incertos estão entre parênteses. Entre colchetes, "
+                                           "valores do isótopo mais estável. O valores têm "
+                                           "como referência o isótopo 12 do carbono");
+    QTest::newRow("cmbTab") << "cmbTab"
+                            << "Selecione a tabela que deseja ver"
+                            << "";
+    QTest::newRow("cmbN") << "cmbN"
+                          << "Selecione um Elemento"
+                          << "";
+    QTest::newRow("chkOnTop") << "chkOnTop"
+                              << "Sempre Visível"
+                              << "";
+    QTest::newRow("cmdRel") << "cmdRel"
+                            << "Exibe os dados como um relatório"
+                            << "";
+    QTest::newRow("cmdAni") << "cmdAni"
+                            << "Animar"
+                            << "";
+    QTest::newRow("cmdSimb1") << "cmdSimb1"
+                              << "Mostrar somente os símbolos dos elementos"
+                              << "";
+    QTest::newRow("cmdSimb2") << "cmdSimb2"
+                              << "Mostrar nº. de oxidação"
+                              << "";
+    QTest::newRow("cmdBusca") << "cmdBusca"
+                              << "Localizar"
+                              << "";
+    QTest::newRow("imgLogo") << "imgLogo"
+                             << "Clique!"
+                             << "";
+    QTest::newRow("lblSimb") << "lblSimb"
+                             << "Símbolo"
+                             << "";
+    QTest::newRow("lblA") << "lblA"
+                          << "Massa Atômica"
+                          << "";
+    QTest::newRow("lblZ") << "lblZ"
+                          << "Número Atômico"
+                          << "";
+    QTest::newRow("lblPeriodo") << "lblPeriodo(4)"
+                                << "Períodos"
+                                << "5";
+    QTest::newRow("lblfamilia") << "lblfamilia(30)"
+                                << "Grupos"
+                                << "3A";
+    QTest::newRow("lblfamilia small") << "lblfamilia(11)"
+                                      << "Grupos"
+                                      << "12";
+    QTest::newRow("wide 8B") << "lblfamilia(36)"
+                             << "Grupos"
+                             << "8B";
+    QTest::newRow("bracket") << "lblfamilia(37)"
+                             << "Grupos"
+                             << "|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|";
+    QTest::newRow("lblNome(1)") << "lblNome(1)"
+                                << "Nº de oxidação"
+                                << "Número Atômico";
     QTest::newRow("lblNome(2)") << "lblNome(2)" << massTip << "Massa Atômica";
     QTest::newRow("txtValor(2)") << "txtValor(2)" << massTip << "";
-    QTest::newRow("lblNome(13)") << "lblNome(13)" << "Escala de Linus Pauling" << "Eletronegatividade";
-    QTest::newRow("txtValor(13)") << "txtValor(13)" << "Escala de Linus Pauling " << "";
-    QTest::newRow("lblNome(14)") << "lblNome(14)" << "Volts" << "1ª E. de Ionização";
-    QTest::newRow("lblNome(17)") << "lblNome(17)" << "" << "Descoberto por / Descoberto em";
+    QTest::newRow("lblNome(13)") << "lblNome(13)"
+                                 << "Escala de Linus Pauling"
+                                 << "Eletronegatividade";
+    QTest::newRow("txtValor(13)") << "txtValor(13)"
+                                  << "Escala de Linus Pauling "
+                                  << "";
+    QTest::newRow("lblNome(14)") << "lblNome(14)"
+                                 << "Volts"
+                                 << "1ª E. de Ionização";
+    QTest::newRow("lblNome(17)") << "lblNome(17)"
+                                 << ""
+                                 << "Descoberto por / Descoberto em";
     QTest::newRow("txtValor(20)") << "txtValor(20)"
-                                  << "Condições normais de temperatura e pressão = 0 °C e 1atm" << "";
-    QTest::newRow("Frame1") << "Frame1" << "" << "Símbolo";
-    QTest::newRow("Frame2") << "Frame2" << "" << "CAS-ID";
-    QTest::newRow("lblTit") << "lblTit" << "" << "Legenda";
-    QTest::newRow("Label2") << "Label2" << "" << "Mostrar grupos como:";
-    QTest::newRow("optCol(0)") << "optCol(0)" << "Famílias" << "Famílias";
-    QTest::newRow("optCol(1)") << "optCol(1)" << "IUPAC" << "IUPAC";
+                                  << "Condições normais de temperatura e pressão = 0 °C e 1atm"
+                                  << "";
+    QTest::newRow("Frame1") << "Frame1"
+                            << ""
+                            << "Símbolo";
+    QTest::newRow("Frame2") << "Frame2"
+                            << ""
+                            << "CAS-ID";
+    QTest::newRow("lblTit") << "lblTit"
+                            << ""
+                            << "Legenda";
+    QTest::newRow("Label2") << "Label2"
+                            << ""
+                            << "Mostrar grupos como:";
+    QTest::newRow("optCol(0)") << "optCol(0)"
+                               << "Famílias"
+                               << "Famílias";
+    QTest::newRow("optCol(1)") << "optCol(1)"
+                               << "IUPAC"
+                               << "IUPAC";
 }
 
 void TestMainWindow::toolTipsAndCaptions() {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Selecting elements through the real window: the list, mouse presses on cells, the previous and
 // next buttons; the highlight, the frame, the card, the 22 boxes and their decimal comma.
-#include "FormTestSupport.h"
 #include "ElementTable.h"
+#include "FormTestSupport.h"
 #include "ValueDecoders.h"
 
 #include <QApplication>
@@ -12,7 +12,7 @@
 
 class TestSelection : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void cleanup();
     void hydrogen();
@@ -25,11 +25,13 @@ private slots:
     void listFocusIsTracked();
     void detailBoxesAreReadOnly();
 
-private:
+  private:
     std::unique_ptr<frm1> window_;
     void select(int index) { list(*window_, "cmbN")->setListIndex(index); }
     QString text(int box) const { return ::box(*window_, box)->text(); }
-    QString card(const char* name) const { return child<QLabel>(*window_, QString::fromLatin1(name))->text(); }
+    QString card(const char* name) const {
+        return child<QLabel>(*window_, QString::fromLatin1(name))->text();
+    }
 };
 
 void TestSelection::init() {
@@ -38,7 +40,9 @@ void TestSelection::init() {
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
 
-void TestSelection::cleanup() { window_.reset(); }
+void TestSelection::cleanup() {
+    window_.reset();
+}
 
 void TestSelection::hydrogen() {
     select(0);

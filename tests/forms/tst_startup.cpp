@@ -23,7 +23,7 @@ int visibleMainWindows() {
 
 // Counts every time a widget is shown.
 class ShowCounter : public QObject {
-public:
+  public:
     int shows = 0;
     bool eventFilter(QObject*, QEvent* event) override {
         shows += event->type() == QEvent::Show;
@@ -35,12 +35,12 @@ public:
 
 class TestStartup : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void firstCopyShowsTheWindowNeverTheStartupForm();
     void secondCopyRestoresTheFirstOnlyWhileItHasTheStartupTitle();
     void realCopies();
 
-private:
+  private:
     QProcess* startCopy(const QString& runtimeDir);
     std::vector<std::unique_ptr<QProcess>> processes_;
 };
@@ -127,7 +127,8 @@ void TestStartup::realCopies() {
     QCOMPARE(first->state(), QProcess::Running);
 
     // Garbage on the hand-over channel changes nothing.
-    for (const QByteArray& junk : {QByteArray(5000, 'x'), QByteArray("\x01\xff\xff"), QByteArray("\x07hello")}) {
+    for (const QByteArray& junk :
+         {QByteArray(5000, 'x'), QByteArray("\x01\xff\xff"), QByteArray("\x07hello")}) {
         QLocalSocket socket;
         socket.connectToServer(socketPath);
         QVERIFY(socket.waitForConnected(5000));
@@ -163,10 +164,11 @@ void TestStartup::realCopies() {
     for (int i = 0; i < 12; ++i)
         crowd.push_back(startCopy(runtime.path()));
     int ended = 0;
-    QTRY_VERIFY_WITH_TIMEOUT((ended = int(std::count_if(crowd.begin(), crowd.end(),
-                                                        [](QProcess* p) { return p->state() == QProcess::NotRunning; })),
-                              ended == int(crowd.size()) - 1),
-                             30000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (ended = int(std::count_if(crowd.begin(), crowd.end(),
+                                   [](QProcess* p) { return p->state() == QProcess::NotRunning; })),
+         ended == int(crowd.size()) - 1),
+        30000);
     for (QProcess* process : crowd)
         if (process->state() == QProcess::NotRunning)
             QCOMPARE(process->exitCode(), 0);

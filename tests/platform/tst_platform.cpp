@@ -15,7 +15,7 @@ using namespace platform;
 
 class TestPlatform : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void colourValuesAreBgr();
     void colourText_data();
     void colourText();
@@ -133,13 +133,14 @@ void TestPlatform::listStartsEmptyAndEveryChangeRunsTheHandler() {
 
 void TestPlatform::sortedListIgnoresCaseAndAccents() {
     EventComboBox list;
-    list.insertSortedSilently({"Número Atômico", "Nitrogenóides", "Não-Metais", "estado", "Éter", "Efeito", "actinídios",
-                               "Aluminóides", "Metais Alcalinos-Terrosos", "Metais Alcalinos"});
+    list.insertSortedSilently({"Número Atômico", "Nitrogenóides", "Não-Metais", "estado", "Éter", "Efeito",
+                               "actinídios", "Aluminóides", "Metais Alcalinos-Terrosos", "Metais Alcalinos"});
     QStringList order;
     for (int i = 0; i < list.count(); ++i)
         order << list.itemText(i);
-    QCOMPARE(order, (QStringList{"actinídios", "Aluminóides", "Efeito", "estado", "Éter", "Metais Alcalinos",
-                                 "Metais Alcalinos-Terrosos", "Não-Metais", "Nitrogenóides", "Número Atômico"}));
+    QCOMPARE(order,
+             (QStringList{"actinídios", "Aluminóides", "Efeito", "estado", "Éter", "Metais Alcalinos",
+                          "Metais Alcalinos-Terrosos", "Não-Metais", "Nitrogenóides", "Número Atômico"}));
     QCOMPARE(list.listIndex(), -1);
 }
 

@@ -59,6 +59,20 @@ void expectOnlyValidMessageArrives(const SingleInstance::Names& names, QSignalSp
     QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("still served"));
 }
 
+// A first copy listening in a fresh folder, with a spy on the titles it is handed.
+struct FirstCopy {
+    explicit FirstCopy(std::chrono::milliseconds connectionTimeout)
+        : names(namesIn(dir)), server(names), spy(&server, &SingleInstance::activationRequested) {
+        server.setConnectionTimeout(connectionTimeout);
+        listening = dir.isValid() && server.start(QStringLiteral("server")) == Role::Primary;
+    }
+    QTemporaryDir dir;
+    SingleInstance::Names names;
+    SingleInstance server;
+    QSignalSpy spy;
+    bool listening = false;
+};
+
 QString readLine(QProcess& process) {
     while (!process.canReadLine()) {
         if (!process.waitForReadyRead(15000))
@@ -85,7 +99,7 @@ void checkNamesUnder(const SingleInstance::Names& names, const QString& runtimeD
 
 class TestSingleInstance : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void secondCopyHandsTitleToFirst_data();
     void secondCopyHandsTitleToFirst();
     void destructionReleasesOnlyWhatItOwns();
@@ -178,13 +192,10 @@ void TestSingleInstance::dropsMalformedFrames_data() {
 
 void TestSingleInstance::dropsMalformedFrames() {
     QFETCH(QByteArray, bytes);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const auto names = namesIn(dir);
-    SingleInstance server(names);
-    server.setConnectionTimeout(10min); // so a drop seen here comes from the checks, not the timer
-    QSignalSpy spy(&server, &SingleInstance::activationRequested);
-    QCOMPARE(server.start(QStringLiteral("server")), Role::Primary);
+    FirstCopy first(10min); // so a drop seen here comes from the checks, not the timer
+    QVERIFY(first.listening);
+    const auto& names = first.names;
+    QSignalSpy& spy = first.spy;
 
     auto client = rawClient(names.serverName, bytes);
     QVERIFY(client);
@@ -193,13 +204,10 @@ void TestSingleInstance::dropsMalformedFrames() {
 }
 
 void TestSingleInstance::survivesRandomBytes() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const auto names = namesIn(dir);
-    SingleInstance server(names);
-    server.setConnectionTimeout(300ms);
-    QSignalSpy spy(&server, &SingleInstance::activationRequested);
-    QCOMPARE(server.start(QStringLiteral("server")), Role::Primary);
+    FirstCopy first(300ms);
+    QVERIFY(first.listening);
+    const auto& names = first.names;
+    QSignalSpy& spy = first.spy;
 
     QRandomGenerator random(20240521);
     std::vector<std::unique_ptr<QLocalSocket>> clients;
@@ -217,13 +225,10 @@ void TestSingleInstance::survivesRandomBytes() {
 }
 
 void TestSingleInstance::dropsStalledConnections() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const auto names = namesIn(dir);
-    SingleInstance server(names);
-    server.setConnectionTimeout(100ms);
-    QSignalSpy spy(&server, &SingleInstance::activationRequested);
-    QCOMPARE(server.start(QStringLiteral("server")), Role::Primary);
+    FirstCopy first(100ms);
+    QVERIFY(first.listening);
+    const auto& names = first.names;
+    QSignalSpy& spy = first.spy;
 
     std::vector<std::unique_ptr<QLocalSocket>> clients;
     for (const QByteArray& start :
@@ -236,13 +241,10 @@ void TestSingleInstance::dropsStalledConnections() {
 }
 
 void TestSingleInstance::servesConnectionsBeyondTheCap() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const auto names = namesIn(dir);
-    SingleInstance server(names);
-    server.setConnectionTimeout(100ms);
-    QSignalSpy spy(&server, &SingleInstance::activationRequested);
-    QCOMPARE(server.start(QStringLiteral("server")), Role::Primary);
+    FirstCopy first(100ms);
+    QVERIFY(first.listening);
+    const auto& names = first.names;
+    QSignalSpy& spy = first.spy;
 
     // Silent connections, three times the cap, ahead of a proper copy. Only the timer ends them, so
     // each wave that times out must make room for the connections still waiting.

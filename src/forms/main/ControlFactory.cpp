@@ -115,8 +115,21 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const TwipsRect& place, 
                   std::int64_t back, std::int64_t fore, double points, Align align, bool border) {
     const QByteArray nameBytes = name.toLatin1();
     const QByteArray captionBytes = caption.toUtf8();
-    const ControlSpec spec{nameBytes.constData(), nullptr, Kind::Label, place.left, place.top, place.width,
-                           place.height, captionBytes.constData(), "", "", back, fore, points, align, border};
+    const ControlSpec spec{nameBytes.constData(),
+                           nullptr,
+                           Kind::Label,
+                           place.left,
+                           place.top,
+                           place.width,
+                           place.height,
+                           captionBytes.constData(),
+                           "",
+                           "",
+                           back,
+                           fore,
+                           points,
+                           align,
+                           border};
     return static_cast<QLabel*>(makeControl(spec, parent));
 }
 

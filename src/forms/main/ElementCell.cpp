@@ -23,7 +23,9 @@ void ElementCell::setBackColor(const QColor& color) {
     setPalette(p);
 }
 
-QColor ElementCell::backColor() const { return palette().color(QPalette::Window); }
+QColor ElementCell::backColor() const {
+    return palette().color(QPalette::Window);
+}
 
 void ElementCell::mousePressEvent(QMouseEvent* event) {
     emit pressed(index_, event->button());

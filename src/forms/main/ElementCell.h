@@ -8,7 +8,7 @@
 // a single-line border and bold text. A press of any mouse button is reported with the cell index.
 class ElementCell : public QLabel {
     Q_OBJECT
-public:
+  public:
     ElementCell(int index, QWidget* parent);
 
     int index() const { return index_; }
@@ -17,14 +17,14 @@ public:
     void setBackColor(const QColor& color);
     QColor backColor() const;
 
-signals:
+  signals:
     void pressed(int index, Qt::MouseButton button);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int index_;
     bool highlighted_ = false;
 };

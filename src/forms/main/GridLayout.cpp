@@ -11,8 +11,6 @@ constexpr int kGridLeft = 390;
 constexpr int kGridTop = 570;
 constexpr int kColumnStep = 450;
 constexpr int kRowStep = 420;
-constexpr int kLanthanideTop = 3660;
-constexpr int kActinideTop = 4080;
 
 // clang-format off
 constexpr std::array<const char*, kCellCount> kSymbols = {
@@ -84,9 +82,13 @@ CellPlace cellPlace(int z) {
     return {18 - (periodLength - 1 - offset), top};
 }
 
+int columnLeft(int column) {
+    return kGridLeft + kColumnStep * (column - 1);
+}
+
 QPoint cellTopLeft(int z) {
     const CellPlace place = cellPlace(z);
-    return {kGridLeft + kColumnStep * (place.column - 1), place.top};
+    return {columnLeft(place.column), place.top};
 }
 
 QString cellSymbol(int z) {

@@ -13,6 +13,12 @@ inline constexpr int kCellCount = 118;
 inline constexpr int kCellWidth = 435; // twips
 inline constexpr int kCellHeight = 405;
 
+inline constexpr int kLanthanideTop = 3660; // the lanthanide row; the actinides lie one row below
+inline constexpr int kActinideTop = 4080;
+
+// Left in twips of the cells of a column (group 1 to 18).
+int columnLeft(int column);
+
 // Column (group 1 to 18) and Top in twips of the cell of atomic number z (1 to 118).
 struct CellPlace {
     int column;

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainLayout.h"
 
+#include "Colours.h"
+
 namespace layout {
 namespace {
 
-constexpr std::uint32_t kTableBack = 0x3B3322;
-constexpr std::uint32_t kDetailBack = 0x6B6352;
-constexpr std::uint32_t kGreen = 0x2FFFAD;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kBlack = 0x000000;
+using colours::kBlack;
+using colours::kDetailBack;
+using colours::kTableBack;
+using colours::kWhite;
+constexpr std::uint32_t kGreen = colours::kValueGreen;
 
 // clang-format off
 const ControlSpec kControls[] = {
     // name          parent       kind                 left   top  width height caption tool tip icon
-    {"picTela",      nullptr,     Kind::Panel,          180,     0, 10995, 8235, "", "", "", kWindowBack},
+    {"picTela",      nullptr,     Kind::Panel,          180,     0, 10995, 8235, "", "", "", colours::kWindowBack},
     {"pctTabela",    "picTela",   Kind::Panel,           30,     0,  8655, 4605, "", "", "", kTableBack},
     {"lblLan1",      "pctTabela", Kind::Label,         1290,  2670,   435,  405, "*", "", "", 0x60FEFF, kDefault, 18, Centre},
     {"lblAct1",      "pctTabela", Kind::Label,         1290,  3090,   435,  405, "~", "", "", 0x6E9BBD, kDefault, 18, Centre},
@@ -107,9 +109,13 @@ constexpr int kBands[][3] = {
 
 } // namespace
 
-std::span<const ControlSpec> mainControls() { return kControls; }
+std::span<const ControlSpec> mainControls() {
+    return kControls;
+}
 
-std::span<const DetailSpec> detailFields() { return kDetails; }
+std::span<const DetailSpec> detailFields() {
+    return kDetails;
+}
 
 TwipsRect captionRect(const DetailSpec& field) {
     TwipsRect rect{field.left, field.boxTop - 255, field.width, 255};
@@ -147,8 +153,12 @@ constexpr const char* kFamilyNames[18] = {"1A", "2A", "3B", "4B", "5B", "6B", "7
 
 } // namespace
 
-std::span<const PeriodLabel> periodLabels() { return kPeriodLabels; }
+std::span<const PeriodLabel> periodLabels() {
+    return kPeriodLabels;
+}
 
-const char* familyName(int group) { return group >= 1 && group <= 18 ? kFamilyNames[group - 1] : ""; }
+const char* familyName(int group) {
+    return group >= 1 && group <= 18 ? kFamilyNames[group - 1] : "";
+}
 
 } // namespace layout

@@ -10,7 +10,6 @@ namespace layout {
 
 inline constexpr int kClientWidth = 11355; // twips
 inline constexpr int kClientHeight = 8130;
-inline constexpr std::uint32_t kWindowBack = 0xA09887;
 
 enum class Kind {
     Panel,        // opaque picture box

@@ -6,13 +6,13 @@
 
 class SelectionFrame : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SelectionFrame(QWidget* parent);
     void setLineColor(const QColor& color);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor lineColor_ = Qt::white;
 };

@@ -36,7 +36,7 @@ class ReadOnlyLineEdit;
 
 class frm1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Creating the window runs Form_Load. A null random source means one seeded from the clock.
     explicit frm1(std::unique_ptr<platform::VbRandom> random = nullptr, QWidget* parent = nullptr);
     ~frm1() override;
@@ -77,12 +77,12 @@ public:
     // The client size the window keeps in its normal state, in pixels.
     static QSize designSize();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void buildGrid();
     void buildHeadings();

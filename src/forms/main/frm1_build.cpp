@@ -2,6 +2,7 @@
 // frm1: building the controls from the layout tables, and Form_Load.
 #include "frm1.h"
 
+#include "Colours.h"
 #include "ControlFactory.h"
 #include "ElementCell.h"
 #include "GridLayout.h"
@@ -22,22 +23,26 @@
 
 // The icons live in the static library; make sure its resources are registered.
 // (Outside any namespace, as the resource macro requires.)
-static void initResources() { Q_INIT_RESOURCE(orvane); }
+static void initResources() {
+    Q_INIT_RESOURCE(orvane);
+}
 
 namespace {
 
-constexpr std::uint32_t kPeriodText = 0xC5C6BB;
-constexpr std::uint32_t kTableBack = 0x3B3322;
-constexpr std::uint32_t kHeadingBack = 0x6B6352;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kBoxBack = 0x000000;
-constexpr std::uint32_t kBoxText = 0x2FFFAD;
-constexpr std::uint32_t kCaptionBack = 0xC5C6BB;
+using colours::kCaptionBack;
+using colours::kTableBack;
+using colours::kWhite;
+constexpr std::uint32_t kPeriodText = colours::kCaptionBack;
+constexpr std::uint32_t kHeadingBack = colours::kDetailBack;
+constexpr std::uint32_t kBoxBack = colours::kBlack;
+constexpr std::uint32_t kBoxText = colours::kValueGreen;
 constexpr int kBoxHeight = 360;
 constexpr double kCellPoints = 9.75;
 constexpr double kHydrogenPoints = 8.25;
 
-QString indexedName(const char* base, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(base)).arg(index); }
+QString indexedName(const char* base, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(base)).arg(index);
+}
 
 } // namespace
 
@@ -47,9 +52,9 @@ frm1::frm1(std::unique_ptr<platform::VbRandom> random, QWidget* parent)
     setObjectName(QStringLiteral("frm1"));
     setWindowTitle(QStringLiteral(" Orvane"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/orvane.svg")));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    layout::applyColors(this, layout::kWindowBack, layout::kDefault);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    layout::applyColors(this, colours::kWindowBack, layout::kDefault);
     setFont(platform::uiFont(8.25));
     resize(designSize());
     buildControls();
@@ -59,7 +64,9 @@ frm1::frm1(std::unique_ptr<platform::VbRandom> random, QWidget* parent)
 
 frm1::~frm1() = default;
 
-QSize frm1::designSize() { return platform::toPx(QSize(layout::kClientWidth, layout::kClientHeight)); }
+QSize frm1::designSize() {
+    return platform::toPx(QSize(layout::kClientWidth, layout::kClientHeight));
+}
 
 QWidget* frm1::control(const char* name) const {
     return findChild<QWidget*>(QString::fromLatin1(name), Qt::FindChildrenRecursively);
@@ -105,7 +112,8 @@ void frm1::buildGrid() {
         cell->setFont(platform::uiFont(i == 0 ? kHydrogenPoints : kCellPoints));
         cell->setText(grid::cellSymbol(z));
         const auto textColour = grid::cellTextColor(z);
-        layout::applyColors(cell, grid::defaultCellColor(z), textColour ? std::int64_t(*textColour) : layout::kDefault);
+        layout::applyColors(cell, grid::defaultCellColor(z),
+                            textColour ? std::int64_t(*textColour) : layout::kDefault);
         lbl_[i] = cell;
     }
     for (int n = 0; n < int(lblPeriodo_.size()); ++n) {
@@ -123,21 +131,22 @@ void frm1::buildHeadings() {
     std::array<int, 19> topmost{};
     for (int z = 1; z <= grid::kCellCount; ++z) {
         const grid::CellPlace place = grid::cellPlace(z);
-        if (place.top < 3660 && (topmost[place.column] == 0 || place.top < topmost[place.column]))
+        if (place.top < grid::kLanthanideTop &&
+            (topmost[place.column] == 0 || place.top < topmost[place.column]))
             topmost[place.column] = place.top;
     }
     for (int g = 0; g < 18; ++g) {
-        const int cellLeft = 390 + 450 * g;
-        lblfamilia_[g] = layout::makeLabel(pctTabela_, indexedName("lblfamilia", g),
-                                           {cellLeft + 15, topmost[g + 1] - 180, 405, 165}, QString::number(g + 1),
-                                           layout::kTransparent, kWhite, 6.75, layout::Centre, false);
-        lblfamilia_[g + 18] = layout::makeLabel(pctTabela_, indexedName("lblfamilia", g + 18),
-                                                {cellLeft - 30, 60, 465, 225},
-                                                QString::fromLatin1(layout::familyName(g + 1)), kHeadingBack,
-                                                kWhite, 8.25, layout::Centre, true);
+        const int cellLeft = grid::columnLeft(g + 1);
+        lblfamilia_[g] = layout::makeLabel(
+            pctTabela_, indexedName("lblfamilia", g), {cellLeft + 15, topmost[g + 1] - 180, 405, 165},
+            QString::number(g + 1), layout::kTransparent, kWhite, 6.75, layout::Centre, false);
+        lblfamilia_[g + 18] = layout::makeLabel(
+            pctTabela_, indexedName("lblfamilia", g + 18), {cellLeft - 30, 60, 465, 225},
+            QString::fromLatin1(layout::familyName(g + 1)), kHeadingBack, kWhite, 8.25, layout::Centre, true);
     }
-    lblfamilia_[36] = layout::makeLabel(pctTabela_, indexedName("lblfamilia", 36), {3510, 60, 1365, 225},
-                                        QStringLiteral("8B"), kHeadingBack, kWhite, 8.25, layout::Centre, true);
+    lblfamilia_[36] =
+        layout::makeLabel(pctTabela_, indexedName("lblfamilia", 36), {3510, 60, 1365, 225},
+                          QStringLiteral("8B"), kHeadingBack, kWhite, 8.25, layout::Centre, true);
     lblfamilia_[37] = layout::makeLabel(pctTabela_, indexedName("lblfamilia", 37), {3630, 1590, 1185, 195},
                                         QStringLiteral("|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|"), layout::kTransparent, kWhite,
                                         6.75, layout::Centre, false);
@@ -162,10 +171,11 @@ void frm1::buildDetailPanel() {
     for (const layout::DetailSpec& field : layout::detailFields()) {
         const int n = field.index;
         lblNome_[n] = layout::makeLabel(detailPanel, indexedName("lblNome", n), layout::captionRect(field),
-                                        QString::fromUtf8(field.caption), kCaptionBack, layout::kDefault, 8.25,
-                                        layout::Centre, true);
+                                        QString::fromUtf8(field.caption), kCaptionBack, layout::kDefault,
+                                        8.25, layout::Centre, true);
         lblNome_[n]->setToolTip(QString::fromUtf8(field.captionTip));
-        txtValor_[n] = makeBox(detailPanel, n, platform::twipsRect(field.left, field.boxTop, field.width, kBoxHeight));
+        txtValor_[n] =
+            makeBox(detailPanel, n, platform::twipsRect(field.left, field.boxTop, field.width, kBoxHeight));
         txtValor_[n]->setFont(platform::uiFont(9.75));
         txtValor_[n]->setToolTip(QString::fromUtf8(field.boxTip));
         layout::applyColors(txtValor_[n], kBoxBack, kBoxText);

@@ -22,9 +22,13 @@ constexpr int kFrameOffset = 10; // twips: the frame reaches this far beyond the
 constexpr char kConductivityUnit[] = " E6/ohms/m";
 
 // Boxes whose "." is shown as ",": the mass and the measured values.
-bool showsDecimalComma(int index) { return index == 2 || (index >= 6 && index <= 15); }
+bool showsDecimalComma(int index) {
+    return index == 2 || (index >= 6 && index <= 15);
+}
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
@@ -110,13 +114,11 @@ void frm1::lbl_MouseDown(int index, Qt::MouseButton) {
 }
 
 void frm1::cmdA_Click() {
-    if (cmbN_->listIndex() > 0)
-        cmbN_->setListIndex(cmbN_->listIndex() - 1);
+    cmbN_->stepListIndex(-1);
 }
 
 void frm1::cmdP_Click() {
-    if (cmbN_->listIndex() < cmbN_->count() - 1)
-        cmbN_->setListIndex(cmbN_->listIndex() + 1);
+    cmbN_->stepListIndex(+1);
 }
 
 void frm1::cmdSimb1_Click() {

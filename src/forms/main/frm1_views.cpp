@@ -29,11 +29,9 @@ void frm1::cmbTab_Click() {
 }
 
 void frm1::cmdA2_Click() {
-    if (cmbTab_->listIndex() > 0)
-        cmbTab_->setListIndex(cmbTab_->listIndex() - 1);
+    cmbTab_->stepListIndex(-1);
 }
 
 void frm1::cmdP2_Click() {
-    if (cmbTab_->listIndex() < cmbTab_->count() - 1)
-        cmbTab_->setListIndex(cmbTab_->listIndex() + 1);
+    cmbTab_->stepListIndex(+1);
 }

@@ -14,14 +14,14 @@ class SingleInstance;
 
 class frmSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmSplash(platform::SingleInstance& instance, QWidget* parent = nullptr);
 
     // Builds the main window and shows it, or, when another copy runs already, asks that copy
     // to come forward and returns nothing: this copy must then end without showing a window.
     std::unique_ptr<frm1> Form_Load();
 
-private:
+  private:
     platform::SingleInstance& instance_;
     QLabel* lblVersao_;
 };
