@@ -31,27 +31,27 @@ Qt::Alignment qtAlignment(Align align) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-QPushButton* makePictureButton(const ControlSpec& spec, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.caption), parent);
-    if (*spec.icon) {
-        button->setIcon(QIcon(QString::fromLatin1(spec.icon)));
+QPushButton* makePictureButton(const ControlRow& row, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(row.caption), parent);
+    if (*row.icon) {
+        button->setIcon(QIcon(QString::fromLatin1(row.icon)));
         button->setIconSize(QSize(kIconPx, kIconPx));
     }
-    button->setCheckable(spec.kind != Kind::Button);
-    button->setAutoExclusive(spec.kind == Kind::OptionButton);
+    button->setCheckable(row.kind != Kind::Button);
+    button->setAutoExclusive(row.kind == Kind::OptionButton);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
-QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
+    const QString caption = QString::fromUtf8(row.caption);
+    switch (row.kind) {
     case Kind::Panel:
         return new QWidget(parent);
     case Kind::Label: {
         auto* label = new QLabel(caption, parent);
-        label->setAlignment(qtAlignment(spec.align));
-        if (spec.border)
+        label->setAlignment(qtAlignment(row.align));
+        if (row.border)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
         return label;
     }
@@ -60,7 +60,7 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
     case Kind::Button:
     case Kind::CheckButton:
     case Kind::OptionButton:
-        return makePictureButton(spec, parent);
+        return makePictureButton(row, parent);
     case Kind::SearchBox: {
         auto* box = new QLineEdit(parent);
         box->setMaxLength(kSearchMaxLength);
@@ -70,8 +70,8 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
         return new platform::EventComboBox(parent);
     case Kind::Image: {
         auto* image = new QLabel(parent);
-        const QSize size = platform::twipsRect(0, 0, spec.width, spec.height).size();
-        image->setPixmap(QIcon(QString::fromLatin1(spec.icon)).pixmap(size));
+        const QSize size = platform::twipsRect(0, 0, row.width, row.height).size();
+        image->setPixmap(QIcon(QString::fromLatin1(row.icon)).pixmap(size));
         return image;
     }
     case Kind::Shape:
@@ -98,16 +98,16 @@ void applyColors(QWidget* widget, std::int64_t back, std::int64_t fore) {
     widget->setPalette(palette);
 }
 
-QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
-    QWidget* widget = makeWidget(spec, parent);
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    widget->setGeometry(platform::twipsRect(spec.left, spec.top, spec.width, spec.height));
-    if (*spec.toolTip)
-        widget->setToolTip(QString::fromUtf8(spec.toolTip));
-    widget->setFont(platform::uiFont(spec.points));
-    applyColors(widget, spec.back, spec.fore);
-    if (auto* frame = qobject_cast<SelectionFrame*>(widget); frame && spec.fore >= 0)
-        frame->setLineColor(platform::bgrColor(std::uint32_t(spec.fore)));
+QWidget* makeControl(const ControlRow& row, QWidget* parent) {
+    QWidget* widget = makeWidget(row, parent);
+    widget->setObjectName(QString::fromLatin1(row.name));
+    widget->setGeometry(platform::twipsRect(row.left, row.top, row.width, row.height));
+    if (*row.toolTip)
+        widget->setToolTip(QString::fromUtf8(row.toolTip));
+    widget->setFont(platform::uiFont(row.points));
+    applyColors(widget, row.back, row.fore);
+    if (auto* frame = qobject_cast<SelectionFrame*>(widget); frame && row.fore >= 0)
+        frame->setLineColor(platform::bgrColor(std::uint32_t(row.fore)));
     return widget;
 }
 
@@ -115,22 +115,22 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const TwipsRect& place, 
                   std::int64_t back, std::int64_t fore, double points, Align align, bool border) {
     const QByteArray nameBytes = name.toLatin1();
     const QByteArray captionBytes = caption.toUtf8();
-    const ControlSpec spec{nameBytes.constData(),
-                           nullptr,
-                           Kind::Label,
-                           place.left,
-                           place.top,
-                           place.width,
-                           place.height,
-                           captionBytes.constData(),
-                           "",
-                           "",
-                           back,
-                           fore,
-                           points,
-                           align,
-                           border};
-    return static_cast<QLabel*>(makeControl(spec, parent));
+    const ControlRow row{nameBytes.constData(),
+                         nullptr,
+                         Kind::Label,
+                         place.left,
+                         place.top,
+                         place.width,
+                         place.height,
+                         captionBytes.constData(),
+                         "",
+                         "",
+                         back,
+                         fore,
+                         points,
+                         align,
+                         border};
+    return static_cast<QLabel*>(makeControl(row, parent));
 }
 
 } // namespace layout

@@ -13,7 +13,7 @@ namespace layout {
 
 // Creates the control of the row inside parent, with its objectName, place, caption,
 // tool tip, picture, colours and font.
-QWidget* makeControl(const ControlSpec& spec, QWidget* parent);
+QWidget* makeControl(const ControlRow& row, QWidget* parent);
 
 // A label with the given place (twips), colours (0x00BBGGRR, kDefault or kTransparent) and font.
 QLabel* makeLabel(QWidget* parent, const QString& name, const TwipsRect& place, const QString& caption,

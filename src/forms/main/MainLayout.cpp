@@ -13,7 +13,7 @@ using colours::kWhite;
 constexpr std::uint32_t kGreen = colours::kValueGreen;
 
 // clang-format off
-const ControlSpec kControls[] = {
+const ControlRow kControls[] = {
     // name          parent       kind                 left   top  width height caption tool tip icon
     {"picTela",      nullptr,     Kind::Panel,          180,     0, 10995, 8235, "", "", "", colours::kWindowBack},
     {"pctTabela",    "picTela",   Kind::Panel,           30,     0,  8655, 4605, "", "", "", kTableBack},
@@ -62,7 +62,7 @@ const ControlSpec kControls[] = {
     {"shpSelecao",   "pctTabela", Kind::Shape,            0,     0,   465,  435, "", "", "", kTransparent, kWhite},
 };
 
-const DetailSpec kDetails[] = {
+const DetailField kDetails[] = {
     // n  caption                            left  top  width  box tool tip / caption tool tip            comma
     { 1, "Número Atômico",                     30,  240, 1935, "", "Nº de oxidação",                         false},
     { 2, "Massa Atômica",                    5700,  240, 1785, "", "",                                       true},
@@ -109,15 +109,15 @@ constexpr int kBands[][3] = {
 
 } // namespace
 
-std::span<const ControlSpec> mainControls() {
+std::span<const ControlRow> mainControls() {
     return kControls;
 }
 
-std::span<const DetailSpec> detailFields() {
+std::span<const DetailField> detailFields() {
     return kDetails;
 }
 
-TwipsRect captionRect(const DetailSpec& field) {
+TwipsRect captionRect(const DetailField& field) {
     TwipsRect rect{field.left, field.boxTop - 255, field.width, 255};
     for (const auto& band : kBands)
         if (band[0] == field.boxTop) {

@@ -29,7 +29,7 @@ inline constexpr std::int64_t kTransparent = -2; // background: none
 
 enum Align { Left, Centre, Right };
 
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     const char* parent; // nullptr: the window itself
     Kind kind;
@@ -45,10 +45,10 @@ struct ControlSpec {
 };
 
 // The fixed controls, parents before children.
-std::span<const ControlSpec> mainControls();
+std::span<const ControlRow> mainControls();
 
 // One detail field: caption lblNome(n) above box txtValor(n), both inside the detail panel.
-struct DetailSpec {
+struct DetailField {
     int index;
     const char* caption;
     int left, boxTop, width;
@@ -56,13 +56,13 @@ struct DetailSpec {
     const char* captionTip;
     bool decimalComma;
 };
-std::span<const DetailSpec> detailFields(); // n = 1 ... 21
+std::span<const DetailField> detailFields(); // n = 1 ... 21
 
 struct TwipsRect {
     int left, top, width, height;
 };
 // Where the caption lblNome(n) of a detail field sits: directly above its box, in the box's band.
-TwipsRect captionRect(const DetailSpec& field);
+TwipsRect captionRect(const DetailField& field);
 
 } // namespace layout
 

@@ -74,9 +74,9 @@ QWidget* frm1::control(const char* name) const {
 
 void frm1::buildControls() {
     QHash<QString, QWidget*> byName;
-    for (const layout::ControlSpec& spec : layout::mainControls()) {
-        QWidget* parent = spec.parent ? byName.value(QString::fromLatin1(spec.parent), this) : this;
-        byName.insert(QString::fromLatin1(spec.name), layout::makeControl(spec, parent));
+    for (const layout::ControlRow& row : layout::mainControls()) {
+        QWidget* parent = row.parent ? byName.value(QString::fromLatin1(row.parent), this) : this;
+        byName.insert(QString::fromLatin1(row.name), layout::makeControl(row, parent));
     }
     picTela_ = byName.value(QStringLiteral("picTela"));
     pctTabela_ = byName.value(QStringLiteral("pctTabela"));
@@ -168,7 +168,7 @@ void frm1::buildDetailPanel() {
     txtValor_[0]->setFont(platform::uiFont(12));
     layout::applyColors(txtValor_[0], kTableBack, kBoxText);
 
-    for (const layout::DetailSpec& field : layout::detailFields()) {
+    for (const layout::DetailField& field : layout::detailFields()) {
         const int n = field.index;
         lblNome_[n] = layout::makeLabel(detailPanel, indexedName("lblNome", n), layout::captionRect(field),
                                         QString::fromUtf8(field.caption), kCaptionBack, layout::kDefault,
