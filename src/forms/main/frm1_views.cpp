@@ -15,16 +15,16 @@ void frm1::cmbTab_Click() {
     lastViewIndex_ = k;
     for (QWidget* legend : pctLeg_)
         legend->hide();
+    // A view without a match keeps legend 0; views without a legend will set none.
     std::optional<int> legendNumber = 0;
     const QString viewName = cmbTab_->itemText(k);
     if (viewName == views::kDefaultView) {
         for (int i = 0; i < grid::kCellCount; ++i)
             if (const auto colour = platform::parseColorText(defaultCellColors_.value(i)))
                 lbl_[i]->setBackColor(platform::bgrColor(*colour));
-        legendNumber = 0;
     }
-    if (legendNumber && *legendNumber >= 0 && *legendNumber < int(pctLeg_.size()))
-        pctLeg_[*legendNumber]->show();
+    if (legendNumber)
+        pctLeg_.at(*legendNumber)->show();
     setWindowTitle(QStringLiteral(" Orvane - ") + viewName);
 }
 
