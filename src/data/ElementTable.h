@@ -35,6 +35,11 @@ enum ElementField : std::size_t {
 
 inline constexpr std::int16_t kElementCount = 118;
 
+// The fields that the detail panel shows with a decimal comma: the mass and the measured values.
+constexpr bool showsDecimalComma(std::size_t field) {
+    return field == atomicMass || (field >= meltingPoint && field <= conductivity);
+}
+
 using ElementRecord = std::array<std::string, 20>;
 
 // The record of the element with this atomic number (1 to 118), as a new independent copy;

@@ -2,13 +2,11 @@
 // Orvane - the product name and version the windows show.
 #pragma once
 
+#include "Version.h"
+
 #include <QString>
 
 namespace platform {
-
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 0;
-inline constexpr int kVersionRevision = 164;
 
 inline QString productName() {
     return QStringLiteral("Orvane");
@@ -16,7 +14,7 @@ inline QString productName() {
 
 // "1.0.164"
 inline QString versionText() {
-    return QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+    return QString::fromLatin1(version::kText.data(), qsizetype(version::kText.size()));
 }
 
 // The main window's caption at start-up, " Orvane - 1.0.164": a second copy looks for exactly this.

@@ -31,7 +31,7 @@ inline platform::EventComboBox* list(const frm1& window, const char* name) {
 
 // A window with a fixed random source, so the start element is known.
 inline std::unique_ptr<frm1> makeWindow(std::uint64_t seed = 7) {
-    return std::make_unique<frm1>(std::make_unique<platform::VbRandom>(seed));
+    return std::make_unique<frm1>(std::make_unique<RandomSource>(seed));
 }
 
 inline int highlightedCount(const frm1& window) {

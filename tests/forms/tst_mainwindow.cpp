@@ -3,7 +3,7 @@
 // the sorted view list, the caption modes, maximise and restore.
 #include "FormTestSupport.h"
 #include "platform/Fonts.h"
-#include "platform/VbColor.h"
+#include "platform/BgrColour.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -145,7 +145,7 @@ void TestMainWindow::startUpState() {
     QVERIFY(cell(*window, selected)->isHighlighted());
     QCOMPARE(list(*window, "cmbN")->listIndex(), selected);
     // The start element is the seeded draw scaled to 0 ... 117.
-    platform::VbRandom same{11};
+    RandomSource same{11};
     QCOMPARE(selected, same.nearestOfScaled(117));
     QCOMPARE(window->panelHome(), platform::toPx(QPoint(180, 0)));
     QCOMPARE(window->focusWidget(), child(*window, "txtBusca"));

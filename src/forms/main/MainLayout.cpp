@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainLayout.h"
 
-#include "Colours.h"
+#include "forms/common/Colours.h"
 
 namespace layout {
 namespace {
@@ -27,10 +27,10 @@ const ControlRow kControls[] = {
     {"lblZ",         "Frame1",    Kind::Label,          900,   630,   405,  225, "ZZZ", "Número Atômico", "", kTransparent, kGreen, 8.25, Right},
     {"Frame2",       "pctTabela", Kind::Frame,         3810,   450,  1545,  615, "CAS-ID", "", "", kTableBack, kWhite},
     {"Picture3",     "picTela",   Kind::Panel,         8760,     0,  2205,  735, "", "", "", kTableBack},
-    {"Label2",       "Picture3",  Kind::Label,           60,    45,  2085,  255, "Mostrar grupos como:", "", "", kBlack, kWhite, 8.25, Centre, true},
+    {"Label2",       "Picture3",  Kind::Label,           60,    45,  2085,  255, "Mostrar grupos como:", "", "", kBlack, kWhite, 8.25, Centre},
     {"optCol(0)",    "Picture3",  Kind::OptionButton,    60,   330,  1005,  315, "Famílias", "Famílias"},
     {"optCol(1)",    "Picture3",  Kind::OptionButton,  1110,   330,  1005,  315, "IUPAC", "IUPAC"},
-    {"lblTit",       "picTela",   Kind::Label,         8760,   900,  2205,  255, "Legenda", "", "", kBlack, kWhite, 8.25, Centre, true},
+    {"lblTit",       "picTela",   Kind::Label,         8760,   900,  2205,  255, "Legenda", "", "", kBlack, kWhite, 8.25, Centre},
     {"pctLeg(0)",    "picTela",   Kind::Panel,         8760,  1140,  2205, 3045, "", "", "", kTableBack},
     {"pctLeg(1)",    "picTela",   Kind::Panel,         8760,  1140,  2205, 3045, "", "", "", kTableBack},
     {"pctLeg(2)",    "picTela",   Kind::Panel,         8760,  1140,  2205, 3045, "", "", "", kTableBack},
@@ -55,7 +55,7 @@ const ControlRow kControls[] = {
     {"cmdBusca",     "pctTab",    Kind::Button,       10410,    60,   435,  375, "", "Localizar", ":/icons/search.svg"},
     {"Picture2",     "picTela",   Kind::Panel,           30,  5100, 10935, 3045, "", "", "", kDetailBack},
     {"Picture1",     "Picture2",  Kind::Panel,         1920,    30,  3795,  585, "", "", "", kDetailBack},
-    {"Label3",       "Picture1",  Kind::Label,           60,    60,  3645,  465, "", "", "", kTransparent, kDefault, 8.25, Left, true},
+    {"Label3",       "Picture1",  Kind::Label,           60,    60,  3645,  465, "", "", "", kTransparent, kDefault, 8.25, Left},
     {"cmdA",         "Picture1",  Kind::Button,          90,    90,   555,  405, "", "", ":/icons/previous.svg"},
     {"cmbN",         "Picture1",  Kind::Combo,          660,    90,  2460,  420, "", "Selecione um Elemento", "", kBlack, kGreen, 12},
     {"cmdP",         "Picture1",  Kind::Button,        3120,    90,   555,  405, "", "", ":/icons/next.svg"},
@@ -63,38 +63,38 @@ const ControlRow kControls[] = {
 };
 
 const DetailField kDetails[] = {
-    // n  caption                            left  top  width  box tool tip / caption tool tip            comma
-    { 1, "Número Atômico",                     30,  240, 1935, "", "Nº de oxidação",                         false},
-    { 2, "Massa Atômica",                    5700,  240, 1785, "", "",                                       true},
+    // n  caption                            left  top  width  box tool tip / caption tool tip
+    { 1, "Número Atômico",                     30,  240, 1935, "", "Nº de oxidação"},
+    { 2, "Massa Atômica",                    5700,  240, 1785, "", ""},
     { 3, "Camadas",                          7470,  240, 1845, "K , L , M , N , O , P , Q",
-                                                               "K , L , M , N , O , P , Q",                false},
-    { 4, "Configuração Eletrônica",          7530,  840, 3345, "", "",                                       false},
-    { 5, "Orbital",                          9300,  240, 1575, "", "",                                       false},
-    { 6, "Fusão",                              30, 1440, 1635, "grau(s) Celsius", "grau(s) Celsius",         true},
-    { 7, "Ebulição",                         1650, 1440, 1725, "grau(s) Celsius", "grau(s) Celsius",         true},
+                                                               "K , L , M , N , O , P , Q"},
+    { 4, "Configuração Eletrônica",          7530,  840, 3345, "", ""},
+    { 5, "Orbital",                          9300,  240, 1575, "", ""},
+    { 6, "Fusão",                              30, 1440, 1635, "grau(s) Celsius", "grau(s) Celsius"},
+    { 7, "Ebulição",                         1650, 1440, 1725, "grau(s) Celsius", "grau(s) Celsius"},
     { 8, "Densidade a 300K",                 5070, 1440, 1695, "grama(s) / centímetro(s) cúbico(s)",
-                                                               "grama(s) / centímetro(s) cúbico(s)",       true},
+                                                               "grama(s) / centímetro(s) cúbico(s)"},
     { 9, "Raio Covalente",                     30,  840, 1905, "1 Angström (Å) = 1E-10 m = 10^(-10) m",
-                                                               "1 Angström (Å) = 1E-10 m = 10^(-10) m",    true},
+                                                               "1 Angström (Å) = 1E-10 m = 10^(-10) m"},
     {10, "Raio Iônico",                      1920,  840, 2205, "Angström (Å) ou 1E-10 m",
-                                                               "Angström (Å) ou 1E-10 m",                  true},
+                                                               "Angström (Å) ou 1E-10 m"},
     {11, "Raio Atômico",                     4110,  840, 1875, "1 Angström (Å) = 1E-10 m = 10^(-10) m",
-                                                               "1 Angström (Å) = 1E-10 m = 10^(-10) m",    true},
+                                                               "1 Angström (Å) = 1E-10 m = 10^(-10) m"},
     {12, "Volume Atômico",                   5970,  840, 1575, "centímetro(s) cúbico(s) / mol",
-                                                               "centímetro(s) cúbico(s) / mol",            true},
+                                                               "centímetro(s) cúbico(s) / mol"},
     {13, "Eletronegatividade",               6750, 1440, 1785, "Escala de Linus Pauling ",
-                                                               "Escala de Linus Pauling",                  true},
-    {14, "1ª E. de Ionização",               6750, 2040, 1785, "Volts", "Volts",                             true},
+                                                               "Escala de Linus Pauling"},
+    {14, "1ª E. de Ionização",               6750, 2040, 1785, "Volts", "Volts"},
     {15, "Condutividade Elétrica",           8520, 1440, 2355, "E+6 / ohm(s) / metro(s)",
-                                                               "E+6 / ohm(s) / metro(s)",                  true},
-    {16, "Origem do Nome",                     30, 2610, 5595, "", "",                                       false},
-    {17, "Descoberto por / Descoberto em",   5610, 2610, 5265, "", "",                                       false},
-    {18, "Nome em Inglês",                   8520, 2040, 2355, "", "",                                       false},
-    {19, "Rede Cristalográfica",               30, 2040, 5055, "", "",                                       false},
+                                                               "E+6 / ohm(s) / metro(s)"},
+    {16, "Origem do Nome",                     30, 2610, 5595, "", ""},
+    {17, "Descoberto por / Descoberto em",   5610, 2610, 5265, "", ""},
+    {18, "Nome em Inglês",                   8520, 2040, 2355, "", ""},
+    {19, "Rede Cristalográfica",               30, 2040, 5055, "", ""},
     {20, "Estado à C.N.T.P.",                3360, 1440, 1725,
      "Condições normais de temperatura e pressão = 0 °C e 1atm",
-     "Condições normais de temperatura e pressão = 0 °C e 1atm",                                              false},
-    {21, "Origem",                           5070, 2040, 1695, "", "",                                       false},
+     "Condições normais de temperatura e pressão = 0 °C e 1atm"},
+    {21, "Origem",                           5070, 2040, 1695, "", ""},
 };
 
 // Box Top, caption Top and caption height of the five bands of the detail panel.
@@ -147,18 +147,12 @@ const PeriodLabel kPeriodLabels[] = {
     {90, 2760, "6"}, {90, 3180, "7"}, {540, 3750, "6"}, {540, 4170, "7"},
 };
 
-constexpr const char* kFamilyNames[18] = {"1A", "2A", "3B", "4B", "5B", "6B", "7B", "8B", "8B",
-                                          "8B", "1B", "2B", "3A", "4A", "5A", "6A", "7A", "8A"};
 // clang-format on
 
 } // namespace
 
 std::span<const PeriodLabel> periodLabels() {
     return kPeriodLabels;
-}
-
-const char* familyName(int group) {
-    return group >= 1 && group <= 18 ? kFamilyNames[group - 1] : "";
 }
 
 } // namespace layout

@@ -2,21 +2,24 @@
 // Orvane - frm1, the main window.
 //
 // The window shows the 118 elements as a periodic grid of cells lbl(0..117), an element card,
-// a tool bar and a detail panel of 22 value boxes. Every control is built from the layout
-// tables (MainLayout, GridLayout) and carries its given name as objectName.
+// a tool bar, a detail panel of 22 value boxes and a legend column. Every control is built from
+// the layout tables (MainLayout, and the grid and legend rules of the data library) and carries
+// its given name as objectName. What needs no widget (the grid, the views' colours, the legend
+// rows) is decided by the data library; this window wires controls to it.
 //
 // Events are synchronous, as the handlers expect: assigning the list index of cmbN or cmbTab
-// runs cmbN_Click or cmbTab_Click before the assignment returns, and writing a detail box runs
-// txtValor_Change. Every way of selecting an element sets the index of cmbN to Z - 1, and
-// cmbN_Click moves the highlight and the frame and fills the card and the boxes.
+// runs cmbN_Click or cmbTab_Click before the assignment returns, even when the index does not
+// change, and writing a detail box runs txtValor_Change. Every way of selecting an element sets
+// the index of cmbN to Z - 1, and cmbN_Click moves the highlight and the frame and fills the
+// card and the boxes.
 //
-// The handlers are split into files by concern: frm1_build (controls and Form_Load),
-// frm1_selection (selection, navigation, detail boxes, caption modes), frm1_views (view list),
-// frm1_resize (placing the content when maximised or restored).
+// The code is split into files by concern. Building (frm1_build, then Form_Load in frm1_load)
+// creates the controls, connects them once (frm1_wiring) and runs handlers; the handlers
+// (frm1_selection, frm1_captions, frm1_views, frm1_resize) never call back into building.
 #pragma once
 
 #include "ElementTable.h"
-#include "platform/VbRandom.h"
+#include "RandomSource.h"
 
 #include <QPoint>
 #include <QStringList>
@@ -27,8 +30,9 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class ElementCell;
-class SelectionFrame;
+class Shape;
 namespace platform {
 class EventComboBox;
 class ReadOnlyLineEdit;
@@ -38,7 +42,7 @@ class frm1 : public QWidget {
     Q_OBJECT
   public:
     // Creating the window runs Form_Load. A null random source means one seeded from the clock.
-    explicit frm1(std::unique_ptr<platform::VbRandom> random = nullptr, QWidget* parent = nullptr);
+    explicit frm1(std::unique_ptr<RandomSource> random = nullptr, QWidget* parent = nullptr);
     ~frm1() override;
 
     // Form events.
@@ -47,6 +51,8 @@ class frm1 : public QWidget {
 
     // Element selection and the detail panel.
     void cmbN_Click();
+    void cmbN_GotFocus();
+    void cmbN_LostFocus();
     void lbl_MouseDown(int index, Qt::MouseButton button);
     void cmdA_Click();
     void cmdP_Click();
@@ -54,6 +60,8 @@ class frm1 : public QWidget {
 
     // View list.
     void cmbTab_Click();
+    void cmbTab_GotFocus();
+    void cmbTab_LostFocus();
     void cmdA2_Click();
     void cmdP2_Click();
 
@@ -90,13 +98,15 @@ class frm1 : public QWidget {
     void connectHandlers();
     void setCellCaptions(bool withNumbers);
     void setDetailText(int index, const QString& text);
-    QWidget* control(const char* name) const;
+    template <typename T = QWidget> T* control(const char* name) const {
+        return findChild<T*>(QString::fromLatin1(name));
+    }
 
-    std::unique_ptr<platform::VbRandom> random_;
+    std::unique_ptr<RandomSource> random_;
 
     QWidget* picTela_ = nullptr;
     QWidget* pctTabela_ = nullptr;
-    std::array<ElementCell*, 118> lbl_{};
+    std::array<ElementCell*, TPDEQ::kElementCount> lbl_{};
     std::array<platform::ReadOnlyLineEdit*, 22> txtValor_{};
     std::array<QLabel*, 22> lblNome_{};
     std::array<QLabel*, 9> lblPeriodo_{};
@@ -105,7 +115,7 @@ class frm1 : public QWidget {
     platform::EventComboBox* cmbN_ = nullptr;
     platform::EventComboBox* cmbTab_ = nullptr;
     QLineEdit* txtBusca_ = nullptr;
-    SelectionFrame* shpSelecao_ = nullptr;
+    Shape* shpSelecao_ = nullptr;
     QLabel* lblSimb_ = nullptr;
     QLabel* lblA_ = nullptr;
     QLabel* lblZ_ = nullptr;

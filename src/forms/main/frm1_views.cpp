@@ -2,11 +2,11 @@
 // frm1: the view list, which recolours the cells and shows the matching legend.
 #include "frm1.h"
 
+#include "ColourText.h"
 #include "ElementCell.h"
-#include "GridLayout.h"
 #include "ViewNames.h"
+#include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
-#include "platform/VbColor.h"
 
 void frm1::cmbTab_Click() {
     const int k = cmbTab_->listIndex();
@@ -19,9 +19,9 @@ void frm1::cmbTab_Click() {
     std::optional<int> legendNumber = 0;
     const QString viewName = cmbTab_->itemText(k);
     if (viewName == views::kDefaultView) {
-        for (int i = 0; i < grid::kCellCount; ++i)
-            if (const auto colour = platform::parseColorText(defaultCellColors_.value(i)))
-                lbl_[i]->setBackColor(platform::bgrColor(*colour));
+        for (int i = 0; i < TPDEQ::kElementCount; ++i)
+            if (const auto colour = colour::parseText(defaultCellColors_.value(i).toStdString()))
+                lbl_[i]->setBackColor(platform::bgrColour(*colour));
     }
     if (legendNumber)
         pctLeg_.at(*legendNumber)->show();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmSplash.h"
 
-#include "forms/main/ControlFactory.h"
+#include "forms/common/ControlFactory.h"
 #include "forms/main/frm1.h"
 #include "platform/AppInfo.h"
 #include "platform/SingleInstance.h"

@@ -6,14 +6,12 @@
 #include <optional>
 #include <random>
 
-namespace platform {
-
-class VbRandom {
+class RandomSource {
   public:
     // Seeded from the clock; reseed() takes the clock again.
-    VbRandom();
+    RandomSource();
     // Seeded with a fixed value for tests; reseed() then keeps the sequence going, so draws stay repeatable.
-    explicit VbRandom(std::uint64_t seed);
+    explicit RandomSource(std::uint64_t seed);
 
     void reseed();
     // A value r with 0 <= r < 1.
@@ -27,5 +25,3 @@ class VbRandom {
     std::optional<std::uint64_t> fixedSeed_;
     std::mt19937_64 engine_;
 };
-
-} // namespace platform

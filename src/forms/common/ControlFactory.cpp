@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ControlFactory.h"
 
-#include "SelectionFrame.h"
+#include "Shape.h"
+#include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
-#include "platform/VbColor.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -74,26 +74,32 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
         image->setPixmap(QIcon(QString::fromLatin1(row.icon)).pixmap(size));
         return image;
     }
-    case Kind::Shape:
-        return new SelectionFrame(parent);
+    case Kind::Shape: {
+        auto* shape = new Shape(parent);
+        if (row.fore >= 0)
+            shape->setOutline(platform::bgrColour(std::uint32_t(row.fore)));
+        if (row.back >= 0)
+            shape->setFill(platform::bgrColour(std::uint32_t(row.back)));
+        return shape;
+    }
     }
     return new QWidget(parent);
 }
 
 } // namespace
 
-void applyColors(QWidget* widget, std::int64_t back, std::int64_t fore) {
+void applyColours(QWidget* widget, std::int64_t back, std::int64_t fore) {
     QPalette palette = widget->palette();
     if (back >= 0) {
-        const QColor color = platform::bgrColor(std::uint32_t(back));
+        const QColor colour = platform::bgrColour(std::uint32_t(back));
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            palette.setColor(role, color);
+            palette.setColor(role, colour);
         widget->setAutoFillBackground(true);
     }
     if (fore >= 0) {
-        const QColor color = platform::bgrColor(std::uint32_t(fore));
+        const QColor colour = platform::bgrColour(std::uint32_t(fore));
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, color);
+            palette.setColor(role, colour);
     }
     widget->setPalette(palette);
 }
@@ -105,9 +111,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     if (*row.toolTip)
         widget->setToolTip(QString::fromUtf8(row.toolTip));
     widget->setFont(platform::uiFont(row.points));
-    applyColors(widget, row.back, row.fore);
-    if (auto* frame = qobject_cast<SelectionFrame*>(widget); frame && row.fore >= 0)
-        frame->setLineColor(platform::bgrColor(std::uint32_t(row.fore)));
+    applyColours(widget, row.back, row.fore);
     return widget;
 }
 
@@ -131,6 +135,10 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const TwipsRect& place, 
                          align,
                          border};
     return static_cast<QLabel*>(makeControl(row, parent));
+}
+
+QString indexedName(const char* base, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(base)).arg(index);
 }
 
 } // namespace layout

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Orvane - makes a widget from one row of a layout table.
+// Orvane - makes widgets from the rows of the layout tables.
 #pragma once
 
-#include "MainLayout.h"
+#include "LayoutRows.h"
 
 #include <QString>
 
@@ -20,6 +20,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const TwipsRect& place, 
                   std::int64_t back, std::int64_t fore, double points, Align align, bool border);
 
 // Sets a widget's background and text colours in the palette roles its kind paints with.
-void applyColors(QWidget* widget, std::int64_t back, std::int64_t fore);
+void applyColours(QWidget* widget, std::int64_t back, std::int64_t fore);
+
+// The name of a member of a control array: "lbl(25)".
+QString indexedName(const char* base, int index);
 
 } // namespace layout

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// frm1: the two caption modes of the cells, symbols alone or symbol over atomic number.
+#include "frm1.h"
+
+#include "ElementCell.h"
+#include "platform/Fonts.h"
+
+#include <QLineEdit>
+
+void frm1::cmdSimb1_Click() {
+    setCellCaptions(false);
+    txtBusca_->setFocus();
+}
+
+void frm1::cmdSimb2_Click() {
+    setCellCaptions(true);
+    txtBusca_->setFocus();
+}
+
+void frm1::setCellCaptions(bool withNumbers) {
+    for (int i = 0; i < TPDEQ::kElementCount; ++i) {
+        const QString symbol = cellSymbols_.value(i);
+        lbl_[i]->setText(withNumbers ? symbol + QLatin1Char('\n') + QString::number(i + 1) : symbol);
+        QFont font = lbl_[i]->font();
+        font.setPixelSize(platform::fontPx(withNumbers ? 8 : 12));
+        lbl_[i]->setFont(font);
+    }
+}

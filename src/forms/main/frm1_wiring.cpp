@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// frm1: the one place where controls are connected to their handlers, and the focus events
+// that the handlers track.
+#include "frm1.h"
+
+#include "ElementCell.h"
+#include "platform/EventComboBox.h"
+#include "platform/ReadOnlyLineEdit.h"
+
+#include <QEvent>
+#include <QPushButton>
+
+void frm1::connectHandlers() {
+    connect(cmbN_, &QComboBox::currentIndexChanged, this, &frm1::cmbN_Click);
+    connect(cmbTab_, &QComboBox::currentIndexChanged, this, &frm1::cmbTab_Click);
+    for (ElementCell* cell : lbl_)
+        connect(cell, &ElementCell::pressed, this, &frm1::lbl_MouseDown);
+    for (int n = 0; n < int(txtValor_.size()); ++n)
+        connect(txtValor_[n], &QLineEdit::textChanged, this, [this, n] { txtValor_Change(n); });
+    const auto onClick = [this](const char* name, void (frm1::*handler)()) {
+        connect(control<QPushButton>(name), &QPushButton::clicked, this, handler);
+    };
+    onClick("cmdA", &frm1::cmdA_Click);
+    onClick("cmdP", &frm1::cmdP_Click);
+    onClick("cmdA2", &frm1::cmdA2_Click);
+    onClick("cmdP2", &frm1::cmdP2_Click);
+    onClick("cmdSimb1", &frm1::cmdSimb1_Click);
+    onClick("cmdSimb2", &frm1::cmdSimb2_Click);
+    cmbN_->installEventFilter(this);
+    cmbTab_->installEventFilter(this);
+}
+
+bool frm1::eventFilter(QObject* watched, QEvent* event) {
+    const bool in = event->type() == QEvent::FocusIn;
+    if (in || event->type() == QEvent::FocusOut) {
+        if (watched == cmbN_)
+            in ? cmbN_GotFocus() : cmbN_LostFocus();
+        else if (watched == cmbTab_)
+            in ? cmbTab_GotFocus() : cmbTab_LostFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// While either list holds the focus it handles the arrow keys itself.
+void frm1::cmbN_GotFocus() {
+    comboHasFocus_ = true;
+}
+
+void frm1::cmbN_LostFocus() {
+    comboHasFocus_ = false;
+}
+
+void frm1::cmbTab_GotFocus() {
+    comboHasFocus_ = true;
+}
+
+void frm1::cmbTab_LostFocus() {
+    comboHasFocus_ = false;
+}
