@@ -24,7 +24,7 @@ constexpr std::array<std::string_view, TPDEQ::kElementCount> kSymbols = {
     "Fr", "Ra", "Ac", "Th", "Pa", "U",  "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr",
     "Rf", "Db", "Sg", "Bh", "Hs", "Mt", "Ds", "Rg", "Uub", "Uut", "Uuq", "Uup", "Uuh", "Uus", "Uuo"};
 
-constexpr runs::Group<std::uint32_t> kDefaultColours[] = {
+constexpr runs::Group<std::uint32_t> kDefaultColourGroups[] = {
     {0xE0E0E0, "1"},
     {0xDA8536, "3, 11, 19, 37, 55, 87"},
     {0xE8A44F, "4, 12, 20, 38, 56, 88"},
@@ -40,14 +40,16 @@ constexpr runs::Group<std::uint32_t> kDefaultColours[] = {
     {0x5E8BAD, "89-103"},
 };
 
-constexpr runs::Group<std::uint32_t> kTextColours[] = {
+constexpr runs::Group<std::uint32_t> kTextColourGroups[] = {
     {0x000080, "1, 2, 7, 8, 9, 10, 17, 18, 36, 54, 86"},
     {0xC00000, "35, 80, 112"},
     {0x404040, "113, 115, 117"},
     {0x000000, "16, 29, 34, 109, 118"},
 };
 // clang-format on
-static_assert(runs::wellFormed(kDefaultColours) && runs::wellFormed(kTextColours));
+constexpr runs::Table kDefaultColours(kDefaultColourGroups);
+constexpr runs::Table kTextColours(kTextColourGroups);
+static_assert(kDefaultColours.wellFormed() && kTextColours.wellFormed());
 
 // First atomic number of each period 1 to 7, and one past the last.
 constexpr std::array<int, 8> kPeriodStart = {1, 3, 11, 19, 37, 55, 87, 119};
@@ -95,11 +97,11 @@ std::string_view cellSymbol(int z) {
 }
 
 std::uint32_t defaultCellColour(int z) {
-    return runs::lookup(kDefaultColours, z).value_or(0xFFFFFF);
+    return kDefaultColours.lookup(z).value_or(0xFFFFFF);
 }
 
 std::optional<std::uint32_t> cellTextColour(int z) {
-    return runs::lookup(kTextColours, z);
+    return kTextColours.lookup(z);
 }
 
 } // namespace grid

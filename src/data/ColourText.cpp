@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ColourText.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace colour {
 
@@ -30,11 +30,15 @@ std::optional<std::uint32_t> parseText(std::string_view text) {
 }
 
 std::string toText(std::uint32_t bgr, TextForm form) {
-    char text[16];
-    if (form == TextForm::Literal)
-        std::snprintf(text, sizeof text, "&H%06X", unsigned(bgr & 0xFFFFFF));
-    else
-        std::snprintf(text, sizeof text, "%u", unsigned(bgr & 0xFFFFFF));
+    bgr &= 0xFFFFFF;
+    if (form == TextForm::Decimal) {
+        char digits[8];
+        const auto end = std::to_chars(digits, digits + sizeof digits, bgr).ptr;
+        return std::string(digits, end);
+    }
+    std::string text = "&H000000";
+    for (std::size_t at = text.size(); bgr != 0; bgr >>= 4)
+        text[--at] = "0123456789ABCDEF"[bgr & 0xF];
     return text;
 }
 

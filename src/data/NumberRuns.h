@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Orvane - tables that give a value to runs of numbers. The numbers of each value are written
-// as text in the way the classification tables are read, "1, 6-8, 11": single numbers and
-// inclusive ranges separated by commas. The first group that holds a number gives its value.
+// Orvane - tables that give a value to runs of atomic numbers. The numbers of each value are
+// written as text in the way the classification tables are read, "1, 6-8, 11": single numbers
+// and inclusive ranges separated by commas. The first group that holds a number gives its value.
+// A table is read once, when it is compiled, into one entry per atomic number, so that a lookup
+// costs one index.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace runs {
+
+inline constexpr int kLargestNumber = 118; // the runs list atomic numbers, 1 to 118
 
 // One value and the numbers that have it.
 template <typename Value> struct Group {
@@ -48,13 +54,13 @@ constexpr bool contains(std::string_view numbers, int number) {
     return detail::anyRun(numbers, [number](int first, int last) { return number >= first && number <= last; });
 }
 
-// True if the text is a non-empty list of rising runs that the lookup reads completely.
+// True if the text is a non-empty list of rising runs within 1 to kLargestNumber, read completely.
 constexpr bool wellFormed(std::string_view numbers) {
     int previous = 0;
     int runCount = 0;
     bool rising = true;
     detail::anyRun(numbers, [&](int first, int last) {
-        rising = rising && first > previous && last >= first;
+        rising = rising && first > previous && last >= first && last <= kLargestNumber;
         previous = last;
         ++runCount;
         return false;
@@ -65,20 +71,38 @@ constexpr bool wellFormed(std::string_view numbers) {
     return rising && runCount > 0 && runCount == commas + 1;
 }
 
-template <typename Value, std::size_t N> constexpr bool wellFormed(const Group<Value> (&table)[N]) {
-    for (const Group<Value>& group : table)
-        if (!wellFormed(group.numbers))
-            return false;
-    return true;
-}
+// The groups of a table, read into the group of each number.
+template <typename Value, std::size_t N> class Table {
+  public:
+    constexpr explicit Table(const Group<Value> (&groups)[N]) {
+        for (std::size_t g = 0; g < N; ++g) {
+            values_[g] = groups[g].value;
+            wellFormed_ = wellFormed_ && runs::wellFormed(groups[g].numbers);
+        }
+        for (int number = 0; number <= kLargestNumber; ++number) {
+            groupOf_[number] = -1;
+            for (std::size_t g = 0; g < N && groupOf_[number] < 0; ++g)
+                if (contains(groups[g].numbers, number))
+                    groupOf_[number] = std::int8_t(g);
+        }
+    }
 
-// The value of the first group that holds the number, or nullopt.
-template <typename Value, std::size_t N>
-constexpr std::optional<Value> lookup(const Group<Value> (&table)[N], int number) {
-    for (const Group<Value>& group : table)
-        if (contains(group.numbers, number))
-            return group.value;
-    return std::nullopt;
-}
+    // Every group's text is well formed; check it with a static_assert where the table is written.
+    constexpr bool wellFormed() const { return wellFormed_; }
+
+    // The value of the first group that holds the number, or nullopt.
+    constexpr std::optional<Value> lookup(int number) const {
+        if (number < 0 || number > kLargestNumber || groupOf_[number] < 0)
+            return std::nullopt;
+        return values_[groupOf_[number]];
+    }
+
+  private:
+    std::array<Value, N> values_{};
+    std::array<std::int8_t, kLargestNumber + 1> groupOf_{};
+    bool wellFormed_ = true;
+};
+
+template <typename Value, std::size_t N> Table(const Group<Value> (&)[N]) -> Table<Value, N>;
 
 } // namespace runs

@@ -9,7 +9,7 @@ namespace TPDEQ {
 namespace {
 
 // clang-format off
-constexpr runs::Group<std::string_view> kLattices[] = {
+constexpr runs::Group<std::string_view> kLatticeGroups[] = {
     {"Hexagonal Composta",       "1, 4, 6, 7, 12, 21, 22, 27, 30, 39, 40, 43, 44, 48, 51, 57-60, 64-69, 71, 72,"
                                  "75, 76, 81, 95-98"},
     {"Cúbica de Face Centrada",  "2, 10, 13, 18, 20, 28, 29, 32, 36, 38, 45, 46, 47, 54, 70, 77, 78, 79, 82, 89,"
@@ -27,7 +27,7 @@ constexpr runs::Group<std::string_view> kLattices[] = {
     {"---",                      "85, 86, 87, 99-102, 104-118"},
 };
 
-constexpr runs::Group<std::string_view> kStates[] = {
+constexpr runs::Group<std::string_view> kStateGroups[] = {
     {"Gasoso",      "1, 2, 7-10, 17, 18, 36, 54, 86"},
     {"Líquido",     "35, 80"},
     {"Sólido (?)",  "100-111, 113-117"},
@@ -35,18 +35,21 @@ constexpr runs::Group<std::string_view> kStates[] = {
     {"Gasoso (?)",  "118"},
 };
 
-constexpr runs::Group<std::string_view> kOrigins[] = {
+constexpr runs::Group<std::string_view> kOriginGroups[] = {
     {"Natural",    "1-60, 62-94, 96"},
     {"Artificial", "61, 95, 97-118"},
 };
 // clang-format on
 
-static_assert(runs::wellFormed(kLattices) && runs::wellFormed(kStates) && runs::wellFormed(kOrigins));
+constexpr runs::Table kLattices(kLatticeGroups);
+constexpr runs::Table kStates(kStateGroups);
+constexpr runs::Table kOrigins(kOriginGroups);
+static_assert(kLattices.wellFormed() && kStates.wellFormed() && kOrigins.wellFormed());
 
 template <std::size_t N>
-std::string decode(const runs::Group<std::string_view> (&table)[N], std::int16_t atomicNumber,
+std::string decode(const runs::Table<std::string_view, N>& table, std::int16_t atomicNumber,
                    std::string_view fallback) {
-    return std::string(runs::lookup(table, atomicNumber).value_or(fallback));
+    return std::string(table.lookup(atomicNumber).value_or(fallback));
 }
 
 } // namespace

@@ -8,8 +8,9 @@
 namespace platform {
 
 // Starts with no selection (-1) and is filled with signals blocked, so that the first item
-// added is not auto-selected and every later assignment that changes the index (including
-// to 0) emits currentIndexChanged synchronously; the form connects that to its handler.
+// added is not auto-selected. Every assignment of the list index, even to the index the list
+// already has, and every change the user makes emit listClicked synchronously, exactly once;
+// the form connects that to its click handler.
 class EventComboBox : public QComboBox {
     Q_OBJECT
   public:
@@ -19,11 +20,14 @@ class EventComboBox : public QComboBox {
     void appendSilently(const QStringList& entries);
     // Inserts each entry at its place in a case- and accent-insensitive alphabetical order.
     void insertSortedSilently(const QStringList& entries);
-    // Sets the list index, which runs the handler if the index changes.
-    void setListIndex(int index) { setCurrentIndex(index); }
+    // Sets the list index and runs the handler, whether or not the index changes.
+    void setListIndex(int index);
     int listIndex() const { return currentIndex(); }
     // Moves the list index by delta if the result is still an entry; no wrap-around.
     void stepListIndex(int delta);
+
+  signals:
+    void listClicked();
 };
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <cmath>
 
 namespace platform {
@@ -19,6 +20,17 @@ inline int fontPx(double points) {
 inline QFont uiFont(double points) {
     QFont font(uiFamily());
     font.setPixelSize(fontPx(points));
+    return font;
+}
+
+// The font narrowed just enough for the text to fit the width in one line, as a narrower face
+// would draw it; at most to 85 % of its width. Texts that fit keep the font as it is.
+inline QFont fittedFont(QFont font, const QString& text, int widthPx) {
+    for (int stretch = 100; stretch >= 85; stretch -= 1) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(text) <= widthPx)
+            break;
+    }
     return font;
 }
 

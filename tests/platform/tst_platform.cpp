@@ -39,7 +39,7 @@ void TestPlatform::twipsToPixels() {
 
 void TestPlatform::listStartsEmptyAndEveryChangeRunsTheHandler() {
     EventComboBox list;
-    QSignalSpy clicks(&list, &QComboBox::currentIndexChanged);
+    QSignalSpy clicks(&list, &EventComboBox::listClicked);
     list.appendSilently({"a", "b", "c"});
     QCOMPARE(list.listIndex(), -1);
     QCOMPARE(clicks.count(), 0);
@@ -48,9 +48,22 @@ void TestPlatform::listStartsEmptyAndEveryChangeRunsTheHandler() {
     list.setListIndex(2);
     QCOMPARE(clicks.count(), 2);
     QCOMPARE(list.currentText(), QStringLiteral("c"));
-    list.appendSilently({"d"});
+    // Assigning the index the list already has runs the handler too, once.
+    list.setListIndex(2);
+    QCOMPARE(clicks.count(), 3);
+    // An index that is no entry is refused and runs nothing.
+    list.setListIndex(3);
+    list.setListIndex(-2);
+    QCOMPARE(clicks.count(), 3);
     QCOMPARE(list.listIndex(), 2);
-    QCOMPARE(clicks.count(), 2);
+    // The user's own change of entry runs it once as well.
+    list.setCurrentIndex(1);
+    QCOMPARE(clicks.count(), 4);
+    list.stepListIndex(+5);
+    QCOMPARE(clicks.count(), 4);
+    list.appendSilently({"d"});
+    QCOMPARE(list.listIndex(), 1);
+    QCOMPARE(clicks.count(), 4);
 }
 
 void TestPlatform::sortedListIgnoresCaseAndAccents() {

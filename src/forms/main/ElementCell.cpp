@@ -5,7 +5,7 @@
 #include <QPainter>
 
 ElementCell::ElementCell(int index, QWidget* parent) : QLabel(parent), index_(index) {
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setAlignment(Qt::AlignCenter);
 }
 
@@ -17,14 +17,15 @@ void ElementCell::setHighlighted(bool on) {
     update();
 }
 
-void ElementCell::setBackColor(const QColor& color) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color);
-    setPalette(p);
+void ElementCell::setBackColor(const QColor& colour) {
+    if (colour == backColor_)
+        return;
+    backColor_ = colour;
+    update();
 }
 
 QColor ElementCell::backColor() const {
-    return palette().color(QPalette::Window);
+    return backColor_;
 }
 
 void ElementCell::mousePressEvent(QMouseEvent* event) {
@@ -33,6 +34,10 @@ void ElementCell::mousePressEvent(QMouseEvent* event) {
 }
 
 void ElementCell::paintEvent(QPaintEvent* event) {
+    {
+        QPainter background(this);
+        background.fillRect(rect(), backColor_);
+    }
     QLabel::paintEvent(event);
     if (!highlighted_)
         return;

@@ -6,6 +6,8 @@
 
 // Shows a caption centred on its background colour; the selected cell is highlighted with
 // a single-line border and bold text. A press of any mouse button is reported with the cell index.
+// The cell paints its background itself: a view recolours all 118 cells at once, and a plain
+// colour and a repaint cost far less than a new palette per cell.
 class ElementCell : public QLabel {
     Q_OBJECT
   public:
@@ -14,7 +16,7 @@ class ElementCell : public QLabel {
     int index() const { return index_; }
     void setHighlighted(bool on);
     bool isHighlighted() const { return highlighted_; }
-    void setBackColor(const QColor& color);
+    void setBackColor(const QColor& colour);
     QColor backColor() const;
 
   signals:
@@ -27,4 +29,5 @@ class ElementCell : public QLabel {
   private:
     int index_;
     bool highlighted_ = false;
+    QColor backColor_ = Qt::white;
 };

@@ -156,3 +156,16 @@ std::span<const PeriodLabel> periodLabels() {
 }
 
 } // namespace layout
+
+namespace layout {
+
+TwipsRect legendSwatchRect(int row) {
+    return {60, 60 + 240 * row, 255, 255};
+}
+
+TwipsRect legendCaptionRect(int row, int captionHeight) {
+    // The widest caption the panel holds, so that long captions wrap rather than run out of it.
+    return {420, 90 + 240 * row, 1725, captionHeight};
+}
+
+} // namespace layout

@@ -42,3 +42,11 @@ inline constexpr int kPeriodLabelWidth = 285;
 inline constexpr int kPeriodLabelHeight = 255;
 
 } // namespace layout
+
+namespace layout {
+
+// A legend row inside its panel pctLeg(n): the swatch lblLegenda(k), and its caption to the right.
+TwipsRect legendSwatchRect(int row);
+TwipsRect legendCaptionRect(int row, int captionHeight);
+
+} // namespace layout

@@ -15,10 +15,12 @@
 //
 // The code is split into files by concern. Building (frm1_build, then Form_Load in frm1_load)
 // creates the controls, connects them once (frm1_wiring) and runs handlers; the handlers
-// (frm1_selection, frm1_captions, frm1_views, frm1_resize) never call back into building.
+// (frm1_selection, frm1_captions, frm1_views, frm1_headings, frm1_resize) never call back
+// into building.
 #pragma once
 
 #include "ElementTable.h"
+#include "Legends.h"
 #include "RandomSource.h"
 
 #include <QPoint>
@@ -65,6 +67,9 @@ class frm1 : public QWidget {
     void cmdA2_Click();
     void cmdP2_Click();
 
+    // Group-numbering switch: 0 shows the family names over the columns, 1 the IUPAC numbers.
+    void optCol_Click(int index);
+
     // Caption modes of the cells: symbols alone, or symbol over atomic number.
     void cmdSimb1_Click();
     void cmdSimb2_Click();
@@ -95,6 +100,7 @@ class frm1 : public QWidget {
     void buildGrid();
     void buildHeadings();
     void buildDetailPanel();
+    void buildLegends();
     void connectHandlers();
     void setCellCaptions(bool withNumbers);
     void setDetailText(int index, const QString& text);
@@ -111,7 +117,9 @@ class frm1 : public QWidget {
     std::array<QLabel*, 22> lblNome_{};
     std::array<QLabel*, 9> lblPeriodo_{};
     std::array<QLabel*, 38> lblfamilia_{};
-    std::array<QWidget*, 9> pctLeg_{};
+    std::array<QWidget*, legends::kPanelCount> pctLeg_{};
+    std::array<QLabel*, legends::kSwatchCount> lblLegenda_{};
+    std::array<QPushButton*, 2> optCol_{};
     platform::EventComboBox* cmbN_ = nullptr;
     platform::EventComboBox* cmbTab_ = nullptr;
     QLineEdit* txtBusca_ = nullptr;

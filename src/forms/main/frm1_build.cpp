@@ -9,6 +9,7 @@
 #include "forms/common/Colours.h"
 #include "forms/common/ControlFactory.h"
 #include "forms/common/Shape.h"
+#include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
 #include "platform/Fonts.h"
 #include "platform/QtText.h"
@@ -83,11 +84,14 @@ void frm1::buildControls() {
         pctLeg_[n] = byName.value(indexedName("pctLeg", n));
         pctLeg_[n]->setVisible(n == 0);
     }
-    qobject_cast<QPushButton*>(byName.value(QStringLiteral("optCol(1)")))->setChecked(true);
+    for (int n = 0; n < int(optCol_.size()); ++n)
+        optCol_[n] = qobject_cast<QPushButton*>(byName.value(indexedName("optCol", n)));
+    optCol_[1]->setChecked(true);
 
     buildGrid();
     buildHeadings();
     buildDetailPanel();
+    buildLegends();
     shpSelecao_->raise();
     // The search box comes first in the tab order and holds the focus when the window opens.
     setTabOrder(txtBusca_, cmbTab_);
@@ -103,9 +107,9 @@ void frm1::buildGrid() {
         cell->setGeometry(platform::twipsRect(place.left, place.top, grid::kCellWidth, grid::kCellHeight));
         cell->setFont(platform::uiFont(i == 0 ? kHydrogenPoints : kCellPoints));
         cell->setText(platform::qtText(grid::cellSymbol(z)));
-        const auto textColour = grid::cellTextColour(z);
-        layout::applyColours(cell, grid::defaultCellColour(z),
-                             textColour ? std::int64_t(*textColour) : layout::kDefault);
+        cell->setBackColor(platform::bgrColour(grid::defaultCellColour(z)));
+        if (const auto textColour = grid::cellTextColour(z))
+            layout::applyColours(cell, layout::kTransparent, *textColour);
         lbl_[i] = cell;
     }
     for (int n = 0; n < int(lblPeriodo_.size()); ++n) {
@@ -133,8 +137,11 @@ void frm1::buildHeadings() {
         layout::makeLabel(pctTabela_, indexedName("lblfamilia", 36), {3510, 60, 1365, 225},
                           QStringLiteral("8B"), kHeadingBack, kWhite, 8.25, layout::Centre, true);
     lblfamilia_[37] = layout::makeLabel(pctTabela_, indexedName("lblfamilia", 37), {3630, 1590, 1185, 195},
-                                        QStringLiteral("|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|"), layout::kTransparent, kWhite,
+                                        QStringLiteral("|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|"), kTableBack, kWhite,
                                         6.75, layout::Centre, false);
+    // The bracket covers the three small "8B" labels it spans, with its own "8B" on their line.
+    lblfamilia_[37]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    lblfamilia_[37]->raise();
     lblfamilia_[36]->raise();
     lblfamilia_[37]->hide();
 }
@@ -164,5 +171,25 @@ void frm1::buildDetailPanel() {
         txtValor_[n]->setFont(platform::uiFont(9.75));
         txtValor_[n]->setToolTip(QString::fromUtf8(field.boxTip));
         layout::applyColours(txtValor_[n], kBoxBack, kBoxText);
+    }
+}
+
+void frm1::buildLegends() {
+    for (const legends::Row& row : legends::rows()) {
+        QWidget* panel = pctLeg_[row.panel];
+        const layout::TwipsRect swatchPlace = layout::legendSwatchRect(row.row);
+        lblLegenda_[row.swatch] = layout::makeLabel(panel, indexedName("lblLegenda", row.swatch), swatchPlace,
+                                                    QString(), row.colour, layout::kDefault, 8.25, layout::Left,
+                                                    true);
+        QLabel* caption = layout::makeLabel(panel, indexedName("lblClass", row.swatch),
+                                            layout::legendCaptionRect(row.row, row.captionHeight),
+                                            platform::qtText(row.caption), layout::kTransparent, kWhite, 8.25,
+                                            layout::Left, false);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // A caption tall enough for two lines wraps; the others stay on their one line.
+        if (caption->height() >= 2 * caption->fontMetrics().lineSpacing())
+            caption->setWordWrap(true);
+        else
+            caption->setFont(platform::fittedFont(caption->font(), caption->text(), caption->width()));
     }
 }

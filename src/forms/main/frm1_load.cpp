@@ -3,7 +3,7 @@
 #include "frm1.h"
 
 #include "ElementCell.h"
-#include "ViewNames.h"
+#include "Views.h"
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
 #include "platform/QtText.h"
@@ -29,11 +29,14 @@ void frm1::Form_Load() {
     }
     cmbN_->appendSilently(entries);
     // 3. The view list, kept in alphabetical order.
-    cmbTab_->insertSortedSilently(views::viewNames());
+    QStringList viewNames;
+    for (const std::string_view name : views::offeredNames())
+        viewNames.append(platform::qtText(name));
+    cmbTab_->insertSortedSilently(viewNames);
     // 4. Walk the view list up to the default view; every step after the first applies its view.
     for (int k = 0; k < cmbTab_->count(); ++k) {
         cmbTab_->setListIndex(k);
-        if (cmbTab_->currentText() == views::kDefaultView)
+        if (cmbTab_->currentText() == platform::qtText(views::kDefaultView))
             break;
     }
     // 5. A random element.

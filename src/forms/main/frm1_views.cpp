@@ -2,29 +2,44 @@
 // frm1: the view list, which recolours the cells and shows the matching legend.
 #include "frm1.h"
 
-#include "ColourText.h"
 #include "ElementCell.h"
-#include "ViewNames.h"
+#include "Views.h"
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
+#include "platform/QtText.h"
+
+#include <QLabel>
 
 void frm1::cmbTab_Click() {
     const int k = cmbTab_->listIndex();
+    // The view that was applied last stays as it is.
     if (k == lastViewIndex_ || k < 0)
         return;
     lastViewIndex_ = k;
-    for (QWidget* legend : pctLeg_)
-        legend->hide();
-    // A view without a match keeps legend 0; views without a legend will set none.
+    // An entry that names no view changes no cell and keeps the families legend.
     std::optional<int> legendNumber = 0;
     const QString viewName = cmbTab_->itemText(k);
-    if (viewName == views::kDefaultView) {
+    if (const views::View* view = views::findView(platform::stdText(viewName))) {
+        const views::WindowColours window{
+            [this](int i) -> std::optional<std::string> {
+                if (i >= defaultCellColors_.size())
+                    return std::nullopt;
+                return platform::stdText(defaultCellColors_[i]);
+            },
+            [this](int swatch) -> std::optional<std::uint32_t> {
+                if (swatch < 0 || swatch >= int(lblLegenda_.size()) || !lblLegenda_[swatch])
+                    return std::nullopt;
+                return platform::toBgr(lblLegenda_[swatch]->palette().color(QPalette::Window));
+            }};
+        const views::CellColours colours = views::cellColours(*view, window);
         for (int i = 0; i < TPDEQ::kElementCount; ++i)
-            if (const auto colour = colour::parseText(defaultCellColors_.value(i).toStdString()))
-                lbl_[i]->setBackColor(platform::bgrColour(*colour));
+            if (colours[i])
+                lbl_[i]->setBackColor(platform::bgrColour(*colours[i]));
+        legendNumber = view->legend;
     }
-    if (legendNumber)
-        pctLeg_.at(*legendNumber)->show();
+    // Every other panel is hidden, so at most one shows; the one kept is not hidden and shown again.
+    for (int n = 0; n < int(pctLeg_.size()); ++n)
+        pctLeg_[n]->setVisible(legendNumber == n);
     setWindowTitle(QStringLiteral(" Orvane - ") + viewName);
 }
 

@@ -11,8 +11,8 @@
 #include <QPushButton>
 
 void frm1::connectHandlers() {
-    connect(cmbN_, &QComboBox::currentIndexChanged, this, &frm1::cmbN_Click);
-    connect(cmbTab_, &QComboBox::currentIndexChanged, this, &frm1::cmbTab_Click);
+    connect(cmbN_, &platform::EventComboBox::listClicked, this, &frm1::cmbN_Click);
+    connect(cmbTab_, &platform::EventComboBox::listClicked, this, &frm1::cmbTab_Click);
     for (ElementCell* cell : lbl_)
         connect(cell, &ElementCell::pressed, this, &frm1::lbl_MouseDown);
     for (int n = 0; n < int(txtValor_.size()); ++n)
@@ -26,6 +26,12 @@ void frm1::connectHandlers() {
     onClick("cmdP2", &frm1::cmdP2_Click);
     onClick("cmdSimb1", &frm1::cmdSimb1_Click);
     onClick("cmdSimb2", &frm1::cmdSimb2_Click);
+    // An option runs its handler when it becomes the chosen one; choosing it again runs nothing.
+    for (int n = 0; n < int(optCol_.size()); ++n)
+        connect(optCol_[n], &QPushButton::toggled, this, [this, n](bool chosen) {
+            if (chosen)
+                optCol_Click(n);
+        });
     cmbN_->installEventFilter(this);
     cmbTab_->installEventFilter(this);
 }

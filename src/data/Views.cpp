@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Views.h"
+
+#include "ColourText.h"
+
+namespace views {
+namespace {
+
+using namespace TPDEQ;
+
+// clang-format off
+constexpr View kViews[] = {
+    // name                                      rule                  colour function         legend        offered
+    {"Propriedades",                           Rule::SavedDefaults,  nullptr,                  0,            true},
+    {"Efeito Biológico",                       Rule::ByNumber,       BiologicalEffectColor,    1,            true},
+    {"Estado a 25°C",                          Rule::ByNumber,       State25Color,             2,            true},
+    {"Estado a 700°C",                         Rule::ByNumber,       State700Color,            2,            true},
+    {"Número Atômico",                         Rule::Gradient,       nullptr,                  std::nullopt, true},
+    {"Data da Descoberta",                     Rule::ByNumber,       DiscoveryCenturyColor,    3,            true},
+    {"Supercondutores em Baixas Temperaturas", Rule::ByNumber,       SuperconductorColor,      4,            true},
+    {"Blocos s, p, d, f",                      Rule::ByNumber,       BlockColor,               5,            true},
+    {"Rede Cristalográfica",                   Rule::Lattice,        nullptr,                  6,            true},
+    {"Raio Atômico",                           Rule::ByNumber,       AtomicRadiusColor,        7,            true},
+    {"Metais Alcalinos",                       Rule::ByNumber,       AlkaliMetalColor,         0,            true},
+    {"Metais Alcalinos-Terrosos",              Rule::ByNumber,       AlkalineEarthColor,       0,            true},
+    {"Calcogênios",                            Rule::ByNumber,       ChalcogenColor,           std::nullopt, true},
+    {"Halogênios",                             Rule::ByNumber,       HalogenColor,             0,            true},
+    {"Semi-Metais (Metalóides)",               Rule::ByNumber,       MetalloidColor,           0,            true},
+    {"Não-Metais (Ametais)",                   Rule::ByNumber,       NonMetalColor,            0,            true},
+    {"Gases Nobres",                           Rule::ByNumber,       NobleGasColor,            0,            true},
+    {"Lantanídeos",                            Rule::ByNumber,       LanthanideColor,          0,            true},
+    {"Actinídios",                             Rule::ByNumber,       ActinideColor,            0,            true},
+    {"Condutividade Térmica a 300K",           Rule::ByNumber,       ThermalConductivityColor, 8,            true},
+    {"Metais Maleáveis",                       Rule::ByNumber,       MalleableMetalColor,      0,            true},
+    {"Metais Duros ou Dúcteis",                Rule::ByNumber,       HardDuctileMetalColor,    0,            true},
+    {"Terras Raras",                           Rule::ByNumber,       RareEarthColor,           std::nullopt, true},
+    {"Aluminóides",                            Rule::ByNumber,       AluminiumFamilyColor,     std::nullopt, true},
+    {"Carbonóides",                            Rule::ByNumber,       CarbonFamilyColor,        std::nullopt, true},
+    {"Nitrogenóides - Pnictogênios",           Rule::ByNumber,       NitrogenFamilyColor,      std::nullopt, true},
+    {"Metais para Moeda",                      Rule::ByNumber,       CoinageMetalColor,        std::nullopt, false},
+    {"Metais Preciosos",                       Rule::ByNumber,       PreciousMetalColor,       std::nullopt, false},
+    {"Massa Atômica",                          Rule::MassText,       nullptr,                  std::nullopt, false},
+};
+// clang-format on
+
+// Cell i darkens from white: red 255 - 2i, green and blue 255 - i.
+std::uint32_t gradientColour(int i) {
+    return colour::fromRgb(255 - 2 * i, 255 - i, 255 - i);
+}
+
+// "&HBFF" and the integer part of the number the mass text starts with; a mass in brackets or
+// parentheses gives the three characters after the bracket. No number gives 0.
+std::string massColourText(std::int16_t atomicNumber) {
+    const auto record = GetElementRecord(atomicNumber);
+    std::string_view mass = record ? std::string_view((*record)[atomicMass]) : std::string_view();
+    if (!mass.empty() && (mass.front() == '(' || mass.front() == '['))
+        mass = mass.substr(1, 3);
+    long integerPart = 0;
+    for (std::size_t at = 0; at < mass.size() && mass[at] >= '0' && mass[at] <= '9' && integerPart < 1000000; ++at)
+        integerPart = integerPart * 10 + (mass[at] - '0');
+    return "&HBFF" + std::to_string(integerPart);
+}
+
+std::optional<std::string> colourText(const View& view, int i, const WindowColours& window) {
+    const auto z = std::int16_t(i + 1);
+    switch (view.rule) {
+    case Rule::SavedDefaults:
+        return window.savedDefault ? window.savedDefault(i) : std::nullopt;
+    case Rule::ByNumber:
+        return view.colourOf(z);
+    case Rule::Gradient:
+        return colour::toText(gradientColour(i), colour::TextForm::Decimal);
+    case Rule::Lattice:
+        return LatticeColor(std::int16_t(i), window.swatch);
+    case Rule::MassText:
+        return massColourText(z);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::span<const View> allViews() {
+    return kViews;
+}
+
+std::vector<std::string_view> offeredNames() {
+    std::vector<std::string_view> names;
+    for (const View& view : kViews)
+        if (view.offered)
+            names.push_back(view.name);
+    return names;
+}
+
+const View* findView(std::string_view name) {
+    for (const View& view : kViews)
+        if (view.name == name)
+            return &view;
+    return nullptr;
+}
+
+CellColours cellColours(const View& view, const WindowColours& window) {
+    CellColours colours;
+    for (int i = 0; i < kElementCount; ++i) {
+        const auto text = colourText(view, i, window);
+        colours[i] = text ? colour::parseText(*text) : std::nullopt;
+    }
+    return colours;
+}
+
+} // namespace views

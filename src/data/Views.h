@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Orvane - the views of the periodic table: each view's name, how it colours the 118 cells and
+// which legend panel explains it.
+#pragma once
+
+#include "ColourFunctions.h"
+#include "ElementTable.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace views {
+
+inline constexpr std::string_view kDefaultView = "Propriedades";
+
+// How a view finds the colour of cell i (element z = i + 1).
+enum class Rule {
+    SavedDefaults, // the colour the cell had when the window was built
+    ByNumber,      // a colour function of z
+    Gradient,      // from white at hydrogen, darkening with the atomic number
+    Lattice,       // the lattice legend's swatch of the element's crystal lattice
+    MassText,      // derived from the digits of the element's mass
+};
+
+struct View {
+    std::string_view name; // the entry text, matched exactly
+    Rule rule;
+    std::string (*colourOf)(std::int16_t atomicNumber); // for Rule::ByNumber, otherwise null
+    std::optional<int> legend;                          // the panel pctLeg(n) shown, or none
+    bool offered;                                       // whether the view list offers it
+};
+
+// The offered views in the order they are added to the view list, then the ones it does not offer.
+std::span<const View> allViews();
+// The names of the offered views, in the order they are added to the list.
+std::vector<std::string_view> offeredNames();
+// The view with exactly this name, or null.
+const View* findView(std::string_view name);
+
+// What a view reads from the window: the saved start colour of a cell (as text, nullopt if it is
+// missing) and the current colour of a legend swatch.
+struct WindowColours {
+    std::function<std::optional<std::string>(int cellIndex)> savedDefault;
+    TPDEQ::SwatchReader swatch;
+};
+
+// The colour the view gives each cell; nullopt where the colour text is no valid colour or a
+// value cannot be read, so that the cell keeps the colour it has.
+using CellColours = std::array<std::optional<std::uint32_t>, TPDEQ::kElementCount>;
+CellColours cellColours(const View& view, const WindowColours& window);
+
+} // namespace views

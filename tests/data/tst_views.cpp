@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The view table: the names in the order the list adds them, each view's colour rule and legend,
+// the colours of the views that are not a plain colour function, and the legend rows.
+#include "ColourFunctions.h"
+#include "ColourText.h"
+#include "Legends.h"
+#include "Views.h"
+
+#include <QtTest>
+#include <set>
+
+using namespace TPDEQ;
+using ColourFunction = std::string (*)(std::int16_t);
+Q_DECLARE_METATYPE(ColourFunction)
+
+namespace {
+
+const views::WindowColours kStartColours{
+    [](int i) -> std::optional<std::string> { return std::to_string(i * 1000); },
+    [](int swatch) -> std::optional<std::uint32_t> {
+        for (const legends::Row& row : legends::rows())
+            if (row.swatch == swatch)
+                return row.colour;
+        return std::nullopt;
+    }};
+
+std::uint32_t rgb(int red, int green, int blue) {
+    return colour::fromRgb(red, green, blue);
+}
+
+} // namespace
+
+class TestViews : public QObject {
+    Q_OBJECT
+  private slots:
+    void offeredNamesInAddingOrder();
+    void eachViewColoursByItsFunctionAndShowsItsLegend_data();
+    void eachViewColoursByItsFunctionAndShowsItsLegend();
+    void numberGradient();
+    void savedDefaultsAndUnreadableValuesLeaveCells();
+    void massView();
+    void legendRows();
+    void legendsExplainTheirViews();
+};
+
+void TestViews::offeredNamesInAddingOrder() {
+    const std::vector<std::string_view> expected = {
+        "Propriedades", "Efeito Biológico", "Estado a 25°C", "Estado a 700°C", "Número Atômico",
+        "Data da Descoberta", "Supercondutores em Baixas Temperaturas", "Blocos s, p, d, f",
+        "Rede Cristalográfica", "Raio Atômico", "Metais Alcalinos", "Metais Alcalinos-Terrosos", "Calcogênios",
+        "Halogênios", "Semi-Metais (Metalóides)", "Não-Metais (Ametais)", "Gases Nobres", "Lantanídeos",
+        "Actinídios", "Condutividade Térmica a 300K", "Metais Maleáveis", "Metais Duros ou Dúcteis",
+        "Terras Raras", "Aluminóides", "Carbonóides", "Nitrogenóides - Pnictogênios"};
+    QVERIFY(views::offeredNames() == expected);
+    QCOMPARE(views::allViews().size(), std::size_t(29));
+    QVERIFY(!views::findView("propriedades")); // matched exactly
+    QVERIFY(!views::findView("Propriedades "));
+}
+
+void TestViews::eachViewColoursByItsFunctionAndShowsItsLegend_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<ColourFunction>("function"); // null: not a plain colour function of Z
+    QTest::addColumn<int>("legend");     // -1: none
+    const auto row = [](const char* name, ColourFunction function, int legend) {
+        QTest::newRow(name) << QString::fromUtf8(name) << function << legend;
+    };
+    // clang-format off
+    row("Propriedades",                           nullptr,                  0);
+    row("Efeito Biológico",                       BiologicalEffectColor,    1);
+    row("Estado a 25°C",                          State25Color,             2);
+    row("Estado a 700°C",                         State700Color,            2);
+    row("Número Atômico",                         nullptr,                 -1);
+    row("Data da Descoberta",                     DiscoveryCenturyColor,    3);
+    row("Supercondutores em Baixas Temperaturas", SuperconductorColor,      4);
+    row("Blocos s, p, d, f",                      BlockColor,               5);
+    row("Rede Cristalográfica",                   nullptr,                  6);
+    row("Raio Atômico",                           AtomicRadiusColor,        7);
+    row("Metais Alcalinos",                       AlkaliMetalColor,         0);
+    row("Metais Alcalinos-Terrosos",              AlkalineEarthColor,       0);
+    row("Calcogênios",                            ChalcogenColor,          -1);
+    row("Halogênios",                             HalogenColor,             0);
+    row("Semi-Metais (Metalóides)",               MetalloidColor,           0);
+    row("Não-Metais (Ametais)",                   NonMetalColor,            0);
+    row("Gases Nobres",                           NobleGasColor,            0);
+    row("Lantanídeos",                            LanthanideColor,          0);
+    row("Actinídios",                             ActinideColor,            0);
+    row("Condutividade Térmica a 300K",           ThermalConductivityColor, 8);
+    row("Metais Maleáveis",                       MalleableMetalColor,      0);
+    row("Metais Duros ou Dúcteis",                HardDuctileMetalColor,    0);
+    row("Terras Raras",                           RareEarthColor,          -1);
+    row("Aluminóides",                            AluminiumFamilyColor,    -1);
+    row("Carbonóides",                            CarbonFamilyColor,       -1);
+    row("Nitrogenóides - Pnictogênios",           NitrogenFamilyColor,     -1);
+    row("Metais para Moeda",                      CoinageMetalColor,       -1);
+    row("Metais Preciosos",                       PreciousMetalColor,      -1);
+    row("Massa Atômica",                          nullptr,                 -1);
+    // clang-format on
+}
+
+void TestViews::eachViewColoursByItsFunctionAndShowsItsLegend() {
+    QFETCH(QString, name);
+    QFETCH(ColourFunction, function);
+    QFETCH(int, legend);
+    const views::View* view = views::findView(name.toStdString());
+    QVERIFY(view);
+    QCOMPARE(view->legend.value_or(-1), legend);
+    const views::CellColours colours = views::cellColours(*view, kStartColours);
+    for (int i = 0; i < 118; ++i) {
+        QVERIFY2(colours[i], qPrintable(QString::number(i)));
+        if (function)
+            QCOMPARE(colours[i], colour::parseText(function(std::int16_t(i + 1))));
+    }
+}
+
+void TestViews::numberGradient() {
+    const auto colours = views::cellColours(*views::findView("Número Atômico"), kStartColours);
+    QCOMPARE(*colours[0], rgb(255, 255, 255));
+    QCOMPARE(*colours[58], rgb(139, 197, 197));
+    QCOMPARE(*colours[117], rgb(21, 138, 138));
+}
+
+void TestViews::savedDefaultsAndUnreadableValuesLeaveCells() {
+    const views::View& defaults = *views::findView("Propriedades");
+    QCOMPARE(*views::cellColours(defaults, kStartColours)[7], 7000u);
+    // A saved text that is no colour, or none at all, leaves that one cell alone.
+    const views::WindowColours damaged{[](int i) -> std::optional<std::string> {
+                                           if (i == 3)
+                                               return "&HZZ";
+                                           if (i == 4)
+                                               return std::nullopt;
+                                           return "255";
+                                       },
+                                       kStartColours.swatch};
+    const auto colours = views::cellColours(defaults, damaged);
+    QVERIFY(!colours[3] && !colours[4]);
+    QCOMPARE(*colours[5], 255u);
+    // The lattice view without readable swatches colours only the elements without a lattice.
+    const views::WindowColours noSwatches{kStartColours.savedDefault, {}};
+    const auto lattice = views::cellColours(*views::findView("Rede Cristalográfica"), noSwatches);
+    QVERIFY(!lattice[0]);
+    QCOMPARE(*lattice[84], kNeutralGrey);
+}
+
+void TestViews::massView() {
+    // "&HBFF" and the integer part of the mass; a bracketed mass gives the three characters inside.
+    const auto colours = views::cellColours(*views::findView("Massa Atômica"), kStartColours);
+    QCOMPARE(*colours[0], 0xBFF1u);     // 1.00794(7)
+    QCOMPARE(*colours[25], 0xBFF55u);   // 55.845(2)
+    QCOMPARE(*colours[42], 0xBFF98u);   // [98.9072]
+    QCOMPARE(*colours[60], 0xBFF145u);  // [145]
+    QCOMPARE(*colours[116], 0xBFF0u);   // "---": no number
+    QCOMPARE(*colours[117], 0xBFF294u); // [294]
+}
+
+void TestViews::legendRows() {
+    // Every swatch once; rows numbered from 0 in each panel; the family views share the families
+    // legend's colours.
+    std::set<int> swatches;
+    std::vector<int> rowsPerPanel(legends::kPanelCount, 0);
+    for (const legends::Row& row : legends::rows()) {
+        QVERIFY(swatches.insert(row.swatch).second);
+        QCOMPARE(row.row, rowsPerPanel.at(row.panel)++);
+    }
+    QCOMPARE(int(swatches.size()), legends::kSwatchCount);
+    QCOMPARE(*swatches.rbegin(), 62);
+    QCOMPARE(rowsPerPanel, (std::vector<int>{12, 5, 4, 6, 2, 4, 12, 9, 9}));
+    const auto familyRow = [](std::string_view caption) {
+        for (const legends::Row& row : legends::rows())
+            if (row.panel == 0 && row.caption == caption)
+                return row.colour;
+        return 0u;
+    };
+    QCOMPARE(AlkaliMetalColor(3), std::to_string(familyRow("Metais Alcalinos")));
+    QCOMPARE(NobleGasColor(2), std::to_string(familyRow("Gases Nobres")));
+    QCOMPARE(*colour::parseText(NonMetalColor(6)), familyRow("Não - Metais (Ametais)"));
+    QCOMPARE(*colour::parseText(MalleableMetalColor(21)), familyRow("Metais de Transição"));
+    QCOMPARE(legends::familyName(8), std::string_view("8B"));
+    QCOMPARE(legends::familyName(18), std::string_view("8A"));
+    QCOMPARE(legends::familyName(19), std::string_view());
+}
+
+void TestViews::legendsExplainTheirViews() {
+    // A class panel shows exactly the colours its views give (the superconductors' grey has no row).
+    const auto panelColours = [](int panel) {
+        std::set<std::uint32_t> colours;
+        for (const legends::Row& row : legends::rows())
+            if (row.panel == panel)
+                colours.insert(row.colour);
+        return colours;
+    };
+    const auto viewColours = [](std::initializer_list<ColourFunction> functions) {
+        std::set<std::uint32_t> colours;
+        for (ColourFunction function : functions)
+            for (int z = 1; z <= 118; ++z)
+                colours.insert(*colour::parseText(function(std::int16_t(z))));
+        return colours;
+    };
+    QCOMPARE(panelColours(1), viewColours({BiologicalEffectColor}));
+    QCOMPARE(panelColours(2), viewColours({State25Color, State700Color}));
+    QCOMPARE(panelColours(3), viewColours({DiscoveryCenturyColor}));
+    std::set<std::uint32_t> superconductors = viewColours({SuperconductorColor});
+    superconductors.erase(kNeutralGrey);
+    QCOMPARE(panelColours(4), superconductors);
+    QCOMPARE(panelColours(5), viewColours({BlockColor}));
+    QCOMPARE(panelColours(7), viewColours({AtomicRadiusColor}));
+    QCOMPARE(panelColours(8), viewColours({ThermalConductivityColor}));
+    // The lattice colours live only in the swatches 30 to 41 of the lattice legend.
+    const std::uint32_t lattice[] = {0x99A8FF, 0x50EEFF, 0xE8A44F, 0xFF8080, 0xFF5CFF, 0x00D189,
+                                     0xA57C58, 0xE0E0E0, 0x3EC1C1, 0x5E8BAD, 0x54668D, 0x00CCFF};
+    for (int swatch = 30; swatch <= 41; ++swatch)
+        QCOMPARE(kStartColours.swatch(swatch), std::optional(lattice[swatch - 30]));
+}
+
+QTEST_APPLESS_MAIN(TestViews)
+#include "tst_views.moc"
