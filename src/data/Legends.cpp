@@ -85,6 +85,13 @@ std::span<const Row> rows() {
     return kRows;
 }
 
+std::optional<std::uint32_t> swatchColour(int swatch) {
+    for (const Row& row : kRows)
+        if (row.swatch == swatch)
+            return row.colour;
+    return std::nullopt;
+}
+
 std::string_view familyName(int group) {
     return group >= 1 && group <= int(kFamilyNames.size()) ? kFamilyNames[group - 1] : std::string_view();
 }

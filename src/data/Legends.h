@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -25,6 +26,8 @@ struct Row {
 
 // Every row, panel by panel, top to bottom.
 std::span<const Row> rows();
+// The colour swatch lblLegenda(swatch) is built with; nullopt for no such swatch.
+std::optional<std::uint32_t> swatchColour(int swatch);
 
 // The family name of group 1 ... 18 ("1A" ... "8A"), the start caption of its heading; empty otherwise.
 std::string_view familyName(int group);

@@ -101,14 +101,6 @@ const FunctionTable kTables[] = {
 };
 // clang-format on
 
-// The swatch colours of the legend as the window builds them.
-std::optional<std::uint32_t> startSwatch(int swatch) {
-    for (const legends::Row& row : legends::rows())
-        if (row.swatch == swatch)
-            return row.colour;
-    return std::nullopt;
-}
-
 } // namespace
 
 class TestColours : public QObject {
@@ -189,19 +181,19 @@ void TestColours::everyElementInEveryFunction() {
 
 void TestColours::latticeColourReadsTheLegendSwatch() {
     // Cell index, not atomic number: cell 0 is hydrogen ("Hexagonal Composta", swatch 35).
-    QCOMPARE(LatticeColor(0, startSwatch), std::optional<std::string>("53641"));
-    QCOMPARE(LatticeColor(84, startSwatch), std::optional<std::string>("13748664")); // astatine, "---"
-    QCOMPARE(LatticeColor(25, startSwatch), std::optional<std::string>("5304063"));  // iron, &H50EEFF
-    QCOMPARE(LatticeColor(118, startSwatch), std::optional<std::string>("13748664"));
+    QCOMPARE(LatticeColor(0, legends::swatchColour), std::optional<std::string>("53641"));
+    QCOMPARE(LatticeColor(84, legends::swatchColour), std::optional<std::string>("13748664")); // astatine, "---"
+    QCOMPARE(LatticeColor(25, legends::swatchColour), std::optional<std::string>("5304063"));  // iron, &H50EEFF
+    QCOMPARE(LatticeColor(118, legends::swatchColour), std::optional<std::string>("13748664"));
     // The swatch's current colour counts, and a swatch that cannot be read gives no colour.
-    const auto recoloured = [](int swatch) { return swatch == 35 ? std::optional(0x123456u) : startSwatch(swatch); };
+    const auto recoloured = [](int swatch) { return swatch == 35 ? std::optional(0x123456u) : legends::swatchColour(swatch); };
     QCOMPARE(LatticeColor(0, recoloured), std::optional<std::string>(std::to_string(0x123456)));
     const auto unreadable = [](int) { return std::optional<std::uint32_t>(); };
     QCOMPARE(LatticeColor(0, unreadable), std::nullopt);
     QCOMPARE(LatticeColor(84, unreadable), std::optional<std::string>("13748664"));
     // Every lattice of the decoder has its swatch in the lattice legend, with the legend's colour.
     for (int i = 0; i < 118; ++i)
-        QVERIFY(LatticeColor(std::int16_t(i), startSwatch) != std::to_string(kNeutralGrey) ||
+        QVERIFY(LatticeColor(std::int16_t(i), legends::swatchColour) != std::to_string(kNeutralGrey) ||
                 LatticeName(std::int16_t(i + 1)) == "---");
 }
 
