@@ -7,6 +7,8 @@
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -89,19 +91,35 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
 } // namespace
 
 void applyColours(QWidget* widget, std::int64_t back, std::int64_t fore) {
+    // Only the roles the widget paints itself with, so that the controls inside a coloured panel
+    // keep their own look: buttons stay button-coloured on any panel.
+    using Roles = QList<QPalette::ColorRole>;
+    auto* combo = qobject_cast<QComboBox*>(widget);
+    Roles backRoles = {QPalette::Window};
+    Roles foreRoles = {QPalette::WindowText};
+    if (combo) {
+        backRoles = {QPalette::Button, QPalette::Base, QPalette::Window};
+        foreRoles = {QPalette::ButtonText, QPalette::Text, QPalette::WindowText};
+    } else if (qobject_cast<QAbstractButton*>(widget)) {
+        backRoles = {QPalette::Button};
+        foreRoles = {QPalette::ButtonText};
+    } else if (qobject_cast<QLineEdit*>(widget)) {
+        backRoles = {QPalette::Base};
+        foreRoles = {QPalette::Text};
+    }
     QPalette palette = widget->palette();
     if (back >= 0) {
-        const QColor colour = platform::bgrColour(std::uint32_t(back));
-        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            palette.setColor(role, colour);
+        for (auto role : backRoles)
+            palette.setColor(role, platform::bgrColour(std::uint32_t(back)));
         widget->setAutoFillBackground(true);
     }
-    if (fore >= 0) {
-        const QColor colour = platform::bgrColour(std::uint32_t(fore));
-        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, colour);
-    }
+    if (fore >= 0)
+        for (auto role : foreRoles)
+            palette.setColor(role, platform::bgrColour(std::uint32_t(fore)));
     widget->setPalette(palette);
+    // The open list of a drop-down shows the same colours as the closed one.
+    if (combo)
+        combo->view()->setPalette(palette);
 }
 
 QWidget* makeControl(const ControlRow& row, QWidget* parent) {
