@@ -26,4 +26,10 @@ std::optional<ElementRecord> GetElementRecord(std::int16_t atomicNumber) {
     return record;
 }
 
+std::string_view ElementText(std::int16_t atomicNumber, ElementField field) {
+    if (atomicNumber < 1 || atomicNumber > kElementCount || field >= std::size(kElementRows[0]))
+        return {};
+    return kElementRows[atomicNumber - 1][field];
+}
+
 } // namespace TPDEQ

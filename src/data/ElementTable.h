@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace TPDEQ {
 
@@ -45,5 +46,9 @@ using ElementRecord = std::array<std::string, 20>;
 // The record of the element with this atomic number (1 to 118), as a new independent copy;
 // std::nullopt for any other number.
 std::optional<ElementRecord> GetElementRecord(std::int16_t atomicNumber);
+
+// One field of the element's record without copying it, for readers that scan all elements;
+// empty for any other number.
+std::string_view ElementText(std::int16_t atomicNumber, ElementField field);
 
 } // namespace TPDEQ

@@ -9,7 +9,7 @@
 namespace platform {
 
 inline QString productName() {
-    return QStringLiteral("Orvane");
+    return QString::fromLatin1(version::kProductName.data(), qsizetype(version::kProductName.size()));
 }
 
 // "1.0.164"

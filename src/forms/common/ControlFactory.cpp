@@ -8,6 +8,7 @@
 #include "platform/Twips.h"
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -68,6 +69,8 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
         box->setMaxLength(kSearchMaxLength);
         return box;
     }
+    case Kind::TextBox:
+        return new QLineEdit(parent);
     case Kind::Combo:
         return new platform::EventComboBox(parent);
     case Kind::Image: {
@@ -103,7 +106,7 @@ void applyColours(QWidget* widget, std::int64_t back, std::int64_t fore) {
     } else if (qobject_cast<QAbstractButton*>(widget)) {
         backRoles = {QPalette::Button};
         foreRoles = {QPalette::ButtonText};
-    } else if (qobject_cast<QLineEdit*>(widget)) {
+    } else if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QAbstractScrollArea*>(widget)) {
         backRoles = {QPalette::Base};
         foreRoles = {QPalette::Text};
     }

@@ -14,7 +14,8 @@ enum class Kind {
     Button,       // push button showing a picture
     CheckButton,  // check box drawn as a push button with a picture
     OptionButton, // option button drawn as a push button
-    SearchBox,    // editable text box
+    SearchBox,    // editable text box of at most 15 characters
+    TextBox,      // editable text box
     Combo,        // drop-down list
     Image,        // picture
     Shape,        // rectangle: outlined in the fore colour, filled with the back colour

@@ -15,8 +15,8 @@
 //
 // The code is split into files by concern. Building (frm1_build, then Form_Load in frm1_load)
 // creates the controls, connects them once (frm1_wiring) and runs handlers; the handlers
-// (frm1_selection, frm1_captions, frm1_views, frm1_headings, frm1_resize) never call back
-// into building.
+// (frm1_selection, frm1_captions, frm1_views, frm1_headings, frm1_search, frm1_report,
+// frm1_resize) never call back into building.
 #pragma once
 
 #include "ElementTable.h"
@@ -24,6 +24,7 @@
 #include "RandomSource.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -33,7 +34,9 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class ElementCell;
+class frm2;
 class Shape;
 namespace platform {
 class EventComboBox;
@@ -70,9 +73,19 @@ class frm1 : public QWidget {
     // Group-numbering switch: 0 shows the family names over the columns, 1 the IUPAC numbers.
     void optCol_Click(int index);
 
+    // Search: Enter in the search box, or the search button.
+    void txtBusca_KeyPress(int keyAscii);
+    void cmdBusca_Click();
+
+    // The element report, shown modally.
+    void cmdRel_Click();
+
     // Caption modes of the cells: symbols alone, or symbol over atomic number.
     void cmdSimb1_Click();
     void cmdSimb2_Click();
+
+    // The information window while it is open, else null.
+    frm2* informationWindow() const;
 
     // A second copy of the program asks for this window; it comes forward only while its
     // caption is exactly the title the other copy asked for.
@@ -127,6 +140,8 @@ class frm1 : public QWidget {
     QLabel* lblSimb_ = nullptr;
     QLabel* lblA_ = nullptr;
     QLabel* lblZ_ = nullptr;
+    QTimer* tmp_ = nullptr; // the animation's timer: while it runs, no report
+    QPointer<frm2> info_;
 
     QStringList cellSymbols_;
     QStringList defaultCellColors_;

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 // The icons live in the static library; make sure its resources are registered.
 // (Outside any namespace, as the resource macro requires.)
@@ -92,6 +93,9 @@ void frm1::buildControls() {
     buildHeadings();
     buildDetailPanel();
     buildLegends();
+    tmp_ = new QTimer(this);
+    tmp_->setObjectName(QStringLiteral("tmp"));
+    tmp_->setInterval(1000);
     shpSelecao_->raise();
     // The search box comes first in the tab order and holds the focus when the window opens.
     setTabOrder(txtBusca_, cmbTab_);

@@ -8,7 +8,14 @@
 #include "platform/ReadOnlyLineEdit.h"
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QPushButton>
+
+namespace {
+
+constexpr int kEnter = 13;
+
+} // namespace
 
 void frm1::connectHandlers() {
     connect(cmbN_, &platform::EventComboBox::listClicked, this, &frm1::cmbN_Click);
@@ -26,6 +33,10 @@ void frm1::connectHandlers() {
     onClick("cmdP2", &frm1::cmdP2_Click);
     onClick("cmdSimb1", &frm1::cmdSimb1_Click);
     onClick("cmdSimb2", &frm1::cmdSimb2_Click);
+    onClick("cmdBusca", &frm1::cmdBusca_Click);
+    onClick("cmdRel", &frm1::cmdRel_Click);
+    // Enter in the search box runs the search; the box itself takes no character for it.
+    connect(txtBusca_, &QLineEdit::returnPressed, this, [this] { txtBusca_KeyPress(kEnter); });
     // An option runs its handler when it becomes the chosen one; choosing it again runs nothing.
     for (int n = 0; n < int(optCol_.size()); ++n)
         connect(optCol_[n], &QPushButton::toggled, this, [this, n](bool chosen) {

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Orvane - finding an element by what a user types: its Portuguese or English name, its symbol
+// or its atomic number. Texts are sequences of Unicode code points, so that a prefix of five
+// characters of "Hélio" is five letters whatever their encoding.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace search {
+
+// Typed exactly, this word opens the information window instead of searching.
+inline constexpr std::u32string_view kReservedWord = U"Q.X.W.J.";
+
+// The text with the accented A, E, I and C of Latin-1 replaced by the plain letters; accented
+// O and U and every other character stay as they are, so the length does not change.
+std::u32string FoldAccents(std::u32string_view text);
+
+// The text with every lower-case letter of the Latin-1 (Windows-1252) pairs in upper case,
+// accented letters included (à -> À, ç -> Ç, ÿ -> Ÿ); other characters stay as they are.
+std::u32string UpperCase(std::u32string_view text);
+
+// The code points of a UTF-8 text; a byte that is no valid UTF-8 gives U+FFFD.
+std::u32string fromUtf8(std::string_view utf8);
+
+enum class Outcome {
+    Ignored,     // the empty text: nothing happens
+    InfoWindow,  // the reserved word
+    Found,       // the element with atomicNumber
+    NotFound,    // the message that nothing was found
+};
+
+struct Result {
+    Outcome outcome;
+    int atomicNumber = 0; // 1 ... 118 when found
+};
+
+// What the search does with the text as typed. Four passes over the elements 1 to 118, each
+// run only when the one before found nothing, the lowest atomic number winning within a pass:
+// 1. the first five letters of the Portuguese or English name, the whole symbol, the number;
+// 2. the first three letters of either name; 3. the same without accents; 4. the first two.
+// Letters are compared in upper case. cellSymbols[i] is the symbol of element i + 1.
+Result run(std::u32string_view typed, std::span<const std::u32string> cellSymbols);
+
+} // namespace search

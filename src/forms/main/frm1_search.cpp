@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// frm1: the search box. The search itself is the data library's; this file hands it the text
+// as typed and carries out what it found: a selection, the message, or the information window.
+#include "frm1.h"
+
+#include "Search.h"
+#include "forms/info/frm2.h"
+#include "platform/AppInfo.h"
+#include "platform/EventComboBox.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+
+frm2* frm1::informationWindow() const {
+    return info_;
+}
+
+void frm1::txtBusca_KeyPress(int keyAscii) {
+    if (keyAscii == 13)
+        cmdBusca_Click();
+}
+
+void frm1::cmdBusca_Click() {
+    const QString typed = txtBusca_->text();
+    std::vector<std::u32string> symbols;
+    symbols.reserve(std::size_t(cellSymbols_.size()));
+    for (const QString& symbol : cellSymbols_)
+        symbols.push_back(symbol.toStdU32String());
+    const search::Result result = search::run(typed.toStdU32String(), symbols);
+    switch (result.outcome) {
+    case search::Outcome::Ignored:
+        break;
+    case search::Outcome::Found:
+        cmbN_->setListIndex(result.atomicNumber - 1);
+        break;
+    case search::Outcome::InfoWindow:
+        // Created on first use and kept, texts and all, until the user closes it.
+        if (!info_)
+            info_ = new frm2(this);
+        info_->show();
+        info_->raise();
+        info_->activateWindow();
+        break;
+    case search::Outcome::NotFound: {
+        QMessageBox message(QMessageBox::Warning, platform::productName() + QStringLiteral(" - Localizar"),
+                            QStringLiteral("Nenhuma ocorrência encontrada para: \n") + typed, QMessageBox::Ok, this);
+        message.setTextFormat(Qt::PlainText); // the text as typed, never read as markup
+        message.exec();
+        break;
+    }
+    }
+}
