@@ -42,7 +42,7 @@ QPushButton* makePictureButton(const ControlRow& row, QWidget* parent) {
     }
     button->setCheckable(row.kind != Kind::Button);
     button->setAutoExclusive(row.kind == Kind::OptionButton);
-    button->setFocusPolicy(Qt::TabFocus);
+    button->setFocusPolicy(Qt::StrongFocus); // a click takes the focus, as the original buttons do
     return button;
 }
 

@@ -16,7 +16,7 @@
 // The code is split into files by concern. Building (frm1_build, then Form_Load in frm1_load)
 // creates the controls, connects them once (frm1_wiring) and runs handlers; the handlers
 // (frm1_selection, frm1_captions, frm1_views, frm1_headings, frm1_search, frm1_report,
-// frm1_resize) never call back into building.
+// frm1_keys, frm1_animation, frm1_windows, frm1_resize) never call back into building.
 #pragma once
 
 #include "ElementTable.h"
@@ -37,8 +37,10 @@ class QPushButton;
 class QTimer;
 class ElementCell;
 class frm2;
+class frm3;
 class Shape;
 namespace platform {
+class ArrowKeyFlags;
 class EventComboBox;
 class ReadOnlyLineEdit;
 } // namespace platform
@@ -50,9 +52,11 @@ class frm1 : public QWidget {
     explicit frm1(std::unique_ptr<RandomSource> random = nullptr, QWidget* parent = nullptr);
     ~frm1() override;
 
-    // Form events.
+    // Form events. Form_Unload runs when the window is closed: it closes every other window of
+    // the program, modal ones too, and the program ends.
     void Form_Load();
     void Form_Resize();
+    void Form_Unload();
 
     // Element selection and the detail panel.
     void cmbN_Click();
@@ -80,12 +84,24 @@ class frm1 : public QWidget {
     // The element report, shown modally.
     void cmdRel_Click();
 
+    // Arrow keys, polled every 100 ms; the animation, every 1000 ms while it runs.
+    void tmtKeys_Timer();
+    void cmdAni_Click();
+    void tmp_Timer();
+
+    // Keeps the program's windows above all others, or puts them back in the normal order.
+    void chkOnTop_Click();
+
+    // The logo opens the About window.
+    void imgLogo_Click();
+
     // Caption modes of the cells: symbols alone, or symbol over atomic number.
     void cmdSimb1_Click();
     void cmdSimb2_Click();
 
-    // The information window while it is open, else null.
+    // The information and report windows while they exist, else null.
     frm2* informationWindow() const;
+    frm3* reportWindow() const;
 
     // A second copy of the program asks for this window; it comes forward only while its
     // caption is exactly the title the other copy asked for.
@@ -105,6 +121,7 @@ class frm1 : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -117,6 +134,9 @@ class frm1 : public QWidget {
     void connectHandlers();
     void setCellCaptions(bool withNumbers);
     void setDetailText(int index, const QString& text);
+    // The information and report windows, created (hidden) when they do not exist yet.
+    frm2* loadInformationWindow();
+    frm3* loadReportWindow();
     template <typename T = QWidget> T* control(const char* name) const {
         return findChild<T*>(QString::fromLatin1(name));
     }
@@ -140,8 +160,12 @@ class frm1 : public QWidget {
     QLabel* lblSimb_ = nullptr;
     QLabel* lblA_ = nullptr;
     QLabel* lblZ_ = nullptr;
+    QTimer* tmtKeys_ = nullptr;
     QTimer* tmp_ = nullptr; // the animation's timer: while it runs, no report
+    QPushButton* chkOnTop_ = nullptr;
+    platform::ArrowKeyFlags* keyFlags_ = nullptr;
     QPointer<frm2> info_;
+    QPointer<frm3> report_;
 
     QStringList cellSymbols_;
     QStringList defaultCellColors_;

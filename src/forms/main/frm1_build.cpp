@@ -9,6 +9,7 @@
 #include "forms/common/Colours.h"
 #include "forms/common/ControlFactory.h"
 #include "forms/common/Shape.h"
+#include "platform/ArrowKeyFlags.h"
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
 #include "platform/Fonts.h"
@@ -58,6 +59,7 @@ frm1::frm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     buildControls();
     connectHandlers();
     Form_Load();
+    tmtKeys_->start();
 }
 
 frm1::~frm1() = default;
@@ -93,9 +95,14 @@ void frm1::buildControls() {
     buildHeadings();
     buildDetailPanel();
     buildLegends();
+    tmtKeys_ = new QTimer(this);
+    tmtKeys_->setObjectName(QStringLiteral("tmtKeys"));
+    tmtKeys_->setInterval(100);
     tmp_ = new QTimer(this);
     tmp_->setObjectName(QStringLiteral("tmp"));
     tmp_->setInterval(1000);
+    keyFlags_ = new platform::ArrowKeyFlags(this);
+    chkOnTop_ = qobject_cast<QPushButton*>(byName.value(QStringLiteral("chkOnTop")));
     shpSelecao_->raise();
     // The search box comes first in the tab order and holds the focus when the window opens.
     setTabOrder(txtBusca_, cmbTab_);

@@ -15,7 +15,7 @@
 void frm1::cmdRel_Click() {
     if (tmp_->isActive())
         return;
-    frm3 window(this);
+    frm3& window = *loadReportWindow();
     report::Shown shown;
     shown.element = platform::stdText(cmbN_->currentText());
     shown.symbol = platform::stdText(lblSimb_->text());
@@ -26,6 +26,6 @@ void frm1::cmdRel_Click() {
     }
     window.setReport(platform::qtText(report::text(shown)));
     window.setWindowTitle(platform::qtText(report::caption(shown.element)));
-    window.exec();
+    window.exec(); // closing it ends it: the next report makes a new window
     txtBusca_->setFocus();
 }

@@ -11,10 +11,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-frm2* frm1::informationWindow() const {
-    return info_;
-}
-
 void frm1::txtBusca_KeyPress(int keyAscii) {
     if (keyAscii == 13)
         cmdBusca_Click();
@@ -35,9 +31,7 @@ void frm1::cmdBusca_Click() {
         break;
     case search::Outcome::InfoWindow:
         // Created on first use and kept, texts and all, until the user closes it.
-        if (!info_)
-            info_ = new frm2(this);
-        info_->show();
+        loadInformationWindow()->show();
         info_->raise();
         info_->activateWindow();
         break;

@@ -9,7 +9,9 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -35,6 +37,11 @@ void frm1::connectHandlers() {
     onClick("cmdSimb2", &frm1::cmdSimb2_Click);
     onClick("cmdBusca", &frm1::cmdBusca_Click);
     onClick("cmdRel", &frm1::cmdRel_Click);
+    onClick("cmdAni", &frm1::cmdAni_Click);
+    connect(chkOnTop_, &QPushButton::toggled, this, &frm1::chkOnTop_Click);
+    connect(tmtKeys_, &QTimer::timeout, this, &frm1::tmtKeys_Timer);
+    connect(tmp_, &QTimer::timeout, this, &frm1::tmp_Timer);
+    control("imgLogo")->installEventFilter(this);
     // Enter in the search box runs the search; the box itself takes no character for it.
     connect(txtBusca_, &QLineEdit::returnPressed, this, [this] { txtBusca_KeyPress(kEnter); });
     // An option runs its handler when it becomes the chosen one; choosing it again runs nothing.
@@ -48,8 +55,18 @@ void frm1::connectHandlers() {
 }
 
 bool frm1::eventFilter(QObject* watched, QEvent* event) {
+    // The logo is a picture: a left click on it is its click.
+    if (watched == control("imgLogo") && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        static_cast<QWidget*>(watched)->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        imgLogo_Click();
+        return true;
+    }
     const bool in = event->type() == QEvent::FocusIn;
-    if (in || event->type() == QEvent::FocusOut) {
+    // A list loses the focus only to another control of this window. While its drop-down is open,
+    // or another window is active, it stays this window's focus control and keeps the arrow keys.
+    const bool out = event->type() == QEvent::FocusOut && focusWidget() != watched;
+    if (in || out) {
         if (watched == cmbN_)
             in ? cmbN_GotFocus() : cmbN_LostFocus();
         else if (watched == cmbTab_)

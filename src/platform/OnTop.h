@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Orvane - keeping a window above the windows of other programs, or back in the normal order.
+// The flag is set on the window's native handle, which X11 applies at once without hiding the
+// window; Wayland has no such request, and there the call changes nothing.
+#pragma once
+
+class QWidget;
+
+namespace platform {
+
+// Creates the native window if it does not exist yet (a hidden window stays hidden).
+void setTopmost(QWidget& window, bool topmost);
+bool isTopmost(const QWidget& window);
+
+} // namespace platform

@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Arrow keys, animation, always-on-top, closing and the About window through the real window.
+// The timers' handlers are called directly, one call a tick.
+#include "AnimationDraws.h"
+#include "FormTestSupport.h"
+#include "forms/about/frmSobre.h"
+#include "forms/info/frm2.h"
+#include "forms/report/frm3.h"
+#include "platform/BgrColour.h"
+#include "platform/OnTop.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+bool whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& look = {}) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen = true;
+            if (look)
+                look(modal);
+            if (QApplication::activeModalWidget() == modal)
+                modal->close();
+        }
+    });
+    open();
+    QCoreApplication::processEvents();
+    return seen;
+}
+
+std::uint32_t background(const QWidget* widget) {
+    return platform::toBgr(widget->palette().color(widget->backgroundRole()));
+}
+
+} // namespace
+
+class TestKeysAndWindows : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void arrowKeysMoveTheSelection_data();
+    void arrowKeysMoveTheSelection();
+    void noMoveWhileAListHasTheFocus();
+    void buttonsTakeTheFocusWhenClicked();
+    void animationTicks();
+    void alwaysOnTopForAllThreeWindows();
+    void closingTheMainWindowClosesModalWindows();
+    void aboutWindow();
+
+  private:
+    void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    std::unique_ptr<frm1> window_;
+};
+
+void TestKeysAndWindows::init() {
+    window_ = makeWindow();
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    child(*window_, "txtBusca")->setFocus();
+}
+
+void TestKeysAndWindows::cleanup() {
+    window_.reset();
+}
+
+void TestKeysAndWindows::arrowKeysMoveTheSelection_data() {
+    QTest::addColumn<int>("from"); // atomic numbers
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("to");
+    QTest::newRow("right at the end") << 118 << "R" << 118;
+    QTest::newRow("left at the start") << 1 << "L" << 1;
+    QTest::newRow("right across rows 56-57") << 56 << "R" << 57;
+    QTest::newRow("right across rows 71-72") << 71 << "R" << 72;
+    QTest::newRow("up Ce to Rf") << 58 << "U" << 104;
+    QTest::newRow("down La to Ac") << 57 << "D" << 89;
+    QTest::newRow("down Y: nothing") << 39 << "D" << 39;
+    QTest::newRow("up Fe: nothing") << 26 << "U" << 26;
+    QTest::newRow("right then down in one tick") << 58 << "RD" << 91;
+    QTest::newRow("all four in one tick: right, left, up, down") << 30 << "DURL" << 48;
+}
+
+void TestKeysAndWindows::arrowKeysMoveTheSelection() {
+    QFETCH(int, from);
+    QFETCH(QString, keys);
+    QFETCH(int, to);
+    list(*window_, "cmbN")->setListIndex(from - 1);
+    window_->tmtKeys_Timer(); // forget presses from before
+    const std::map<QChar, Qt::Key> arrows = {
+        {'R', Qt::Key_Right}, {'L', Qt::Key_Left}, {'U', Qt::Key_Up}, {'D', Qt::Key_Down}};
+    for (const QChar key : keys)
+        press(arrows.at(key));
+    window_->tmtKeys_Timer();
+    QCOMPARE(window_->selectedIndex() + 1, to);
+    // One press moves once.
+    window_->tmtKeys_Timer();
+    QCOMPARE(window_->selectedIndex() + 1, to);
+}
+
+void TestKeysAndWindows::noMoveWhileAListHasTheFocus() {
+    list(*window_, "cmbN")->setListIndex(40);
+    auto* views = list(*window_, "cmbTab");
+    views->setFocus();
+    QVERIFY(window_->comboHasFocus());
+    press(Qt::Key_Right);
+    window_->tmtKeys_Timer();
+    QCOMPARE(window_->selectedIndex(), 40);
+    // The list stays focused for the keys while its drop-down is open, and a key typed there counts not.
+    views->showPopup();
+    QTRY_VERIFY(views->view()->isVisible());
+    QVERIFY(window_->comboHasFocus());
+    QTest::keyClick(views->view(), Qt::Key_Right);
+    window_->tmtKeys_Timer();
+    QCOMPARE(window_->selectedIndex(), 40);
+    views->hidePopup();
+    QVERIFY(window_->comboHasFocus());
+    // Keys typed into another window of the program do not move the table either.
+    child(*window_, "txtBusca")->setFocus();
+    window_->tmtKeys_Timer();
+    QLineEdit other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    other.setFocus();
+    QTest::keyClick(&other, Qt::Key_Right);
+    QApplication::setActiveWindow(window_.get());
+    window_->tmtKeys_Timer();
+    QCOMPARE(window_->selectedIndex(), 40);
+}
+
+void TestKeysAndWindows::buttonsTakeTheFocusWhenClicked() {
+    for (const char* name : {"cmdP", "cmdA2", "chkOnTop", "optCol(0)"}) {
+        list(*window_, "cmbN")->setFocus();
+        QVERIFY(window_->comboHasFocus());
+        QTest::mouseClick(child(*window_, QString::fromLatin1(name)), Qt::LeftButton);
+        QVERIFY2(!window_->comboHasFocus(), name);
+    }
+    QTest::mouseClick(child(*window_, "cmdP"), Qt::LeftButton);
+    QCOMPARE(window_->focusWidget(), child(*window_, "cmdP"));
+    child<QPushButton>(*window_, "chkOnTop")->setChecked(false);
+}
+
+void TestKeysAndWindows::animationTicks() {
+    // The window was built with seed 7 and drew its start element; the ticks go on from there.
+    RandomSource replay(7);
+    replay.nearestOfScaled(117);
+    child<QPushButton>(*window_, "cmdAni")->click();
+    QVERIFY(window_->findChild<QTimer*>(QStringLiteral("tmp"))->isActive());
+    for (int tick = 0; tick < 5; ++tick) {
+        window_->tmp_Timer();
+        const animation::Draw draw = animation::next(replay);
+        QVERIFY(child<QPushButton>(*window_, QStringLiteral("optCol(%1)").arg(draw.numbering))->isChecked());
+        QCOMPARE(window_->selectedIndex(), draw.elementIndex);
+        QCOMPARE(list(*window_, "cmbTab")->listIndex(), draw.viewIndex);
+        QCOMPARE(highlightedCount(*window_), 1);
+    }
+    const QString title = window_->windowTitle();
+    const int selected = window_->selectedIndex();
+    child<QPushButton>(*window_, "cmdAni")->click();
+    QVERIFY(!window_->findChild<QTimer*>(QStringLiteral("tmp"))->isActive());
+    QCOMPARE(window_->windowTitle(), title);
+    QCOMPARE(window_->selectedIndex(), selected);
+}
+
+void TestKeysAndWindows::alwaysOnTopForAllThreeWindows() {
+    int hides = 0;
+    struct HideCounter : QObject {
+        int& count;
+        explicit HideCounter(int& c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::Hide;
+            return false;
+        }
+    } counter(hides);
+    window_->installEventFilter(&counter);
+    auto* onTop = child<QPushButton>(*window_, "chkOnTop");
+    onTop->click();
+    QVERIFY(platform::isTopmost(*window_));
+    QVERIFY(window_->informationWindow() && platform::isTopmost(*window_->informationWindow()));
+    QVERIFY(window_->reportWindow() && platform::isTopmost(*window_->reportWindow()));
+    QVERIFY(!window_->informationWindow()->isVisible() && !window_->reportWindow()->isVisible());
+    onTop->click();
+    QVERIFY(!platform::isTopmost(*window_) && !platform::isTopmost(*window_->reportWindow()));
+    QVERIFY(window_->isVisible());
+    QCOMPARE(hides, 0);
+}
+
+void TestKeysAndWindows::closingTheMainWindowClosesModalWindows() {
+    for (const auto open : {&frm1::cmdRel_Click, &frm1::imgLogo_Click}) {
+        window_->show();
+        QVERIFY(whileModal([&] { (window_.get()->*open)(); }, [this](QWidget* modal) {
+            window_->close();
+            QVERIFY(!modal->isVisible());
+        }));
+        QVERIFY(!window_->isVisible());
+        for (const QWidget* left : QApplication::topLevelWidgets())
+            QVERIFY(!left->isVisible());
+    }
+}
+
+void TestKeysAndWindows::aboutWindow() {
+    child<QPushButton>(*window_, "cmdAni")->click();
+    auto* logo = child(*window_, "imgLogo");
+    QVERIFY(whileModal([logo] { QTest::mouseClick(logo, Qt::LeftButton); }, [this](QWidget* modal) {
+        QVERIFY(!window_->findChild<QTimer*>(QStringLiteral("tmp"))->isActive()); // the animation stopped
+        QCOMPARE(modal->windowTitle(), QStringLiteral(" Sobre Orvane"));
+        QCOMPARE(child<QLabel>(*modal, "lblName")->text(), QStringLiteral("Orvane"));
+        QCOMPARE(child<QLabel>(*modal, "lblVersao")->text(), QStringLiteral("Versão: 1.0.164"));
+        QVERIFY(platform::isTopmost(*modal));
+        QCOMPARE(modal->geometry().size(), platform::toPx(QSize(5460, 2790)));
+        QCOMPARE(modal->focusWidget(), child(*modal, "txtSite"));
+        // The address boxes select their whole text on a click and take no typing.
+        auto* mail = child<QLineEdit>(*modal, "txtMail");
+        QTest::mouseClick(mail, Qt::LeftButton, {}, QPoint(4, mail->height() / 2));
+        QCOMPARE(mail->selectedText(), mail->text());
+        QTest::keyClicks(mail, "x");
+        QCOMPARE(mail->text(), QStringLiteral("orvane@example.org"));
+        // "OK" darkens while pressed and closes on the click.
+        auto* ok = child<QLabel>(*modal, "lblOk");
+        QTest::mousePress(ok, Qt::LeftButton);
+        QCOMPARE(background(ok), 0x3B3322u);
+        QTest::mouseRelease(ok, Qt::LeftButton);
+        QCOMPARE(background(ok), 0x6B6352u);
+        QVERIFY(!modal->isVisible());
+    }));
+}
+
+QTEST_MAIN(TestKeysAndWindows)
+#include "tst_keysandwindows.moc"
