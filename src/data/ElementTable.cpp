@@ -7,6 +7,9 @@ namespace TPDEQ {
 namespace {
 
 // The values are stored exactly as shown, trailing blanks and "---" markers included.
+// The atomic volume (field 12) is the molar mass over the density of the solid or, for bromine and
+// mercury, the liquid; for the gases it is the volume of the condensed phase. The references of
+// every field are listed in docs/element-data.md.
 constexpr std::string_view kElementRows[kElementCount][20] = {
 #include "rows/elements_001_030.inc"
 #include "rows/elements_031_060.inc"

@@ -35,9 +35,10 @@ constexpr runs::Group<std::string_view> kStateGroups[] = {
     {"Gasoso (?)",  "118"},
 };
 
+// Curium (96) does not occur in nature: like americium and berkelium beside it, it is only made.
 constexpr runs::Group<std::string_view> kOriginGroups[] = {
-    {"Natural",    "1-60, 62-94, 96"},
-    {"Artificial", "61, 95, 97-118"},
+    {"Natural",    "1-60, 62-94"},
+    {"Artificial", "61, 95-118"},
 };
 // clang-format on
 

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 #include <map>
+#include <optional>
+#include <set>
 #include <regex>
 
 using TPDEQ::ElementRecord;
@@ -150,6 +152,8 @@ class TestElementTable : public QObject {
     void noEmptyFieldsNoStrayBlanks();
     void gasDensitiesAreGramsPerCubicCentimetre();
     void decimalPointNeverComma();
+    void physicalConsistency();
+    void oneNotationPerColumn();
 };
 
 void TestElementTable::tellingRows_data() {
@@ -381,6 +385,85 @@ void TestElementTable::decimalPointNeverComma() {
               TPDEQ::covalentRadius, TPDEQ::ionicRadius, TPDEQ::atomicRadius, TPDEQ::atomicVolume,
               TPDEQ::electronegativity, TPDEQ::ionizationEnergy, TPDEQ::conductivity})
             QVERIFY2(row[field].find(',') == std::string::npos, qPrintable(QString::number(z)));
+    }
+}
+
+namespace {
+
+// The number a measured value starts with ("1535 °C", "-38.83 °C", "[98.9072]"), if it is one.
+std::optional<double> leadingNumber(const std::string& text) {
+    static const std::regex number(R"(^\[?(-?\d+(\.\d+)?))");
+    std::smatch match;
+    if (!std::regex_search(text, match, number))
+        return std::nullopt;
+    return std::stod(match[1]);
+}
+
+// The radius of the ion of this charge in "0.64E+3 / 0.76E+2", if listed.
+std::optional<double> ionRadius(const std::string& text, const std::string& charge) {
+    const auto at = text.find("E" + charge);
+    if (at == std::string::npos || at < 4)
+        return std::nullopt;
+    return std::stod(text.substr(at - 4, 4));
+}
+
+constexpr int kExampleRows[] = {1, 6, 26, 33, 79, 92, 117, 118}; // kept exactly as given
+
+bool exampleRow(int z) {
+    return std::find(std::begin(kExampleRows), std::end(kExampleRows), z) != std::end(kExampleRows);
+}
+
+} // namespace
+
+void TestElementTable::physicalConsistency() {
+    const std::set<int> gases = {1, 2, 7, 8, 9, 10, 17, 18, 36, 54, 86};
+    for (int z = 1; z <= 118; ++z) {
+        const ElementRecord row = record(z);
+        const QByteArray where = QByteArray::number(z);
+        // Melting below boiling, where both are plain temperatures at 1 atm.
+        const std::regex plain(R"(^-?\d+(\.\d+)? °C$)");
+        if (std::regex_match(row[TPDEQ::meltingPoint], plain) && std::regex_match(row[TPDEQ::boilingPoint], plain))
+            QVERIFY2(*leadingNumber(row[TPDEQ::meltingPoint]) < *leadingNumber(row[TPDEQ::boilingPoint]), where);
+        // Gases weigh milligrams per cubic centimetre, solids and liquids far more.
+        if (const auto density = leadingNumber(row[TPDEQ::density]))
+            QVERIFY2(gases.count(z) ? *density < 0.01 : *density > 0.5, where);
+        // The atomic volume is the molar mass over the density of the solid or liquid.
+        const auto mass = leadingNumber(row[TPDEQ::atomicMass]);
+        const auto density = leadingNumber(row[TPDEQ::density]);
+        const auto volume = leadingNumber(row[TPDEQ::atomicVolume]);
+        if (!gases.count(z) && !exampleRow(z) && mass && density && volume)
+            QVERIFY2(std::abs(*volume - *mass / *density) < 0.03 * *volume, where);
+    }
+    // The radius of the 3+ ion shrinks smoothly across the lanthanides, about 0.01 Å a step.
+    std::optional<double> previous;
+    for (int z = 57; z <= 71; ++z) {
+        const auto radius = ionRadius(record(z)[TPDEQ::ionicRadius], "+3");
+        QVERIFY2(radius, QByteArray::number(z));
+        if (previous)
+            QVERIFY2(*radius <= *previous && *previous - *radius <= 0.03, QByteArray::number(z));
+        previous = radius;
+    }
+}
+
+void TestElementTable::oneNotationPerColumn() {
+    // clang-format off
+    const std::pair<std::size_t, const char*> columns[] = {
+        {TPDEQ::ionicRadius,       R"(^(---|\d\.\d\dE[+-]\d( / \d\.\d\dE[+-]\d)*)$)"},
+        {TPDEQ::electronegativity, R"(^(---|\d\.\d\d)$)"},
+        {TPDEQ::atomicVolume,      R"(^(---|\d+\.\d cm³/mol)$)"},
+        {TPDEQ::conductivity,      R"(^(---|\d+(\.\d+)?|0\.\d+E-\d\d)$)"},
+        {TPDEQ::covalentRadius,    R"(^(---|\d\.\d\d Å)$)"},
+    };
+    // clang-format on
+    for (const auto& [field, form] : columns) {
+        const std::regex notation(form);
+        for (int z = 1; z <= 118; ++z) {
+            std::string value = record(z)[field];
+            if (trailingBlankAllowed(z, field) && value.ends_with(' '))
+                value.pop_back();
+            QVERIFY2(std::regex_match(value, notation) || exampleRow(z),
+                     qPrintable(QStringLiteral("%1: %2").arg(z).arg(QString::fromStdString(value))));
+        }
     }
 }
 
