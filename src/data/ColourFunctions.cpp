@@ -22,6 +22,7 @@ template <std::size_t N> struct Classes {
     std::uint32_t everyOther;
     TextForm form;
 };
+template <std::size_t N> Classes(runs::Table<std::uint32_t, N>, std::uint32_t, TextForm) -> Classes<N>;
 
 // A family: its members in one colour, every other element grey.
 constexpr Classes<1> family(std::string_view members, std::uint32_t colour, TextForm form) {

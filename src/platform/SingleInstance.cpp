@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SingleInstance.h"
 
+#include "platform/HandoverFrame.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -8,7 +10,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QThread>
 #include <QTimer>
 
@@ -18,49 +19,10 @@ namespace platform {
 
 namespace {
 
-constexpr quint8 protocolVersion = 1;
-constexpr int headerSize = 3;
-constexpr int maxFrame = headerSize + SingleInstance::maxPayload;
 // sun_path holds 108 bytes; leave room for the terminator and a margin.
 constexpr int maxSocketPath = 100;
 constexpr int retryPauseMs = 50;
-
-QByteArray encodeFrame(const QString& title) {
-    QByteArray payload = title.toUtf8();
-    if (payload.size() > SingleInstance::maxPayload) {
-        // Cut at a character boundary so the shortened text is still valid UTF-8.
-        qsizetype end = SingleInstance::maxPayload;
-        while (end > 0 && (quint8(payload[end]) & 0xC0) == 0x80)
-            --end;
-        payload.truncate(end);
-    }
-    QByteArray frame;
-    frame.append(char(protocolVersion));
-    frame.append(char(payload.size() >> 8));
-    frame.append(char(payload.size() & 0xFF));
-    return frame + payload;
-}
-
-enum class Parsed { Incomplete, Complete, Invalid };
-
-Parsed parseFrame(const QByteArray& data, QString* title) {
-    if (data.isEmpty())
-        return Parsed::Incomplete;
-    if (quint8(data[0]) != protocolVersion)
-        return Parsed::Invalid;
-    if (data.size() < headerSize)
-        return Parsed::Incomplete;
-    const int length = (quint8(data[1]) << 8) | quint8(data[2]);
-    if (length > SingleInstance::maxPayload || data.size() > headerSize + length)
-        return Parsed::Invalid;
-    if (data.size() < headerSize + length)
-        return Parsed::Incomplete;
-    // Stateless: a sequence cut off at the end is an error, not state kept for a later call.
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    *title = decoder.decode(QByteArrayView(data).sliced(headerSize));
-    return decoder.hasError() ? Parsed::Invalid : Parsed::Complete;
-}
+constexpr int maxFrame = handover::kMaxFrame;
 
 } // namespace
 
@@ -97,7 +59,7 @@ SingleInstance::~SingleInstance() {
 }
 
 SingleInstance::Role SingleInstance::start(const QString& title, std::chrono::milliseconds deadline) {
-    const QByteArray frame = encodeFrame(title);
+    const QByteArray frame = handover::encodeFrame(title);
     const QDeadlineTimer until(deadline);
     for (;;) {
         if (lock_.tryLock(0)) {
@@ -169,10 +131,10 @@ void SingleInstance::readFrom(QLocalSocket* socket) {
     data += socket->read(maxFrame + 1 - data.size());
 
     QString title;
-    const Parsed parsed = parseFrame(data, &title);
-    if (parsed == Parsed::Incomplete)
+    const handover::Parsed parsed = handover::parseFrame(data, &title);
+    if (parsed == handover::Parsed::Incomplete)
         return;
-    if (parsed == Parsed::Complete) {
+    if (parsed == handover::Parsed::Complete) {
         // Queued, so slots that show windows run from the event loop and not inside this handler.
         QMetaObject::invokeMethod(
             this, [this, title] { emit activationRequested(title); }, Qt::QueuedConnection);

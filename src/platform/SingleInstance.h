@@ -2,6 +2,8 @@
 // Orvane - one running copy per user: later copies hand a window title to the first one and end.
 #pragma once
 
+#include "platform/HandoverFrame.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QLockFile>
@@ -27,7 +29,7 @@ class SingleInstance : public QObject {
     enum class Role { Primary, Secondary };
     Q_ENUM(Role)
 
-    static constexpr int maxPayload = 1024;
+    static constexpr int maxPayload = handover::kMaxPayload;
     static constexpr int maxConnections = 16;
 
     // Per-user names under the runtime directory ($XDG_RUNTIME_DIR).
