@@ -6,7 +6,9 @@
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QStyleFactory>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,9 +20,19 @@ int main(int argc, char* argv[]) {
 
     platform::SingleInstance instance(platform::SingleInstance::defaultNames());
     std::unique_ptr<frm1> mainWindow;
+    platform::SingleInstance::Role role;
     {
         frmSplash splash(instance);
         mainWindow = splash.Form_Load();
+        role = splash.role();
+    }
+    if (role == platform::SingleInstance::Role::Unreachable) {
+        // Never end silently: the other copy holds the lock but does not answer.
+        const QString why = QStringLiteral("O Orvane já está aberto, mas a outra cópia não respondeu. "
+                                           "Feche-a e abra o Orvane de novo.");
+        std::fprintf(stderr, "%s\n", qPrintable(why));
+        QMessageBox::warning(nullptr, platform::productName(), why);
+        return 1;
     }
     if (!mainWindow)
         return 0;

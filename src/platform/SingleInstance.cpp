@@ -70,7 +70,7 @@ SingleInstance::Role SingleInstance::start(const QString& title, std::chrono::mi
         if (deliver(frame, int(std::max<qint64>(until.remainingTime(), retryPauseMs))))
             return Role::Secondary;
         if (until.hasExpired())
-            return Role::Secondary;
+            return Role::Unreachable;
         QThread::msleep(std::clamp<qint64>(until.remainingTime(), 1, retryPauseMs));
     }
 }
@@ -80,7 +80,8 @@ void SingleInstance::listen() {
     QLocalServer::removeServer(names_.serverName);
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    server_->setMaxPendingConnections(maxConnections);
+    // Connections beyond the ones served wait in this queue rather than being refused.
+    server_->setMaxPendingConnections(4 * maxConnections);
     connect(server_, &QLocalServer::newConnection, this, &SingleInstance::acceptPending);
     if (!server_->listen(names_.serverName))
         qWarning("Orvane: cannot listen on %s: %s", qPrintable(names_.serverName),
@@ -102,10 +103,14 @@ bool SingleInstance::deliver(const QByteArray& frame, int timeoutMs) const {
 }
 
 void SingleInstance::acceptPending() {
-    // Connections beyond the cap wait in the server's queue until a served one closes.
-    while (connections_.size() < maxConnections && server_->hasPendingConnections()) {
+    while (server_->hasPendingConnections()) {
+        // At the cap, the connection served longest makes room: a copy of the program writes its
+        // whole message the moment it connects, so only a connection that never will is still open.
+        if (connections_.size() >= maxConnections && !arrivalOrder_.isEmpty())
+            closeConnection(arrivalOrder_.first());
         QLocalSocket* socket = server_->nextPendingConnection();
         connections_.insert(socket, {});
+        arrivalOrder_.append(socket);
         socket->setReadBufferSize(maxFrame + 1);
 
         auto* timer = new QTimer(socket);
@@ -145,10 +150,10 @@ void SingleInstance::readFrom(QLocalSocket* socket) {
 void SingleInstance::closeConnection(QLocalSocket* socket) {
     if (!connections_.remove(socket))
         return;
+    arrivalOrder_.removeOne(socket);
     socket->disconnect(this);
     socket->abort();
     socket->deleteLater();
-    acceptPending();
 }
 
 } // namespace platform

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -26,11 +27,13 @@ class SingleInstance : public QObject {
         QString lockPath;
         QString serverName; // an absolute socket path; a bare name would land in the shared /tmp
     };
-    enum class Role { Primary, Secondary };
+    // Unreachable: another copy holds the lock but took no message before the deadline.
+    enum class Role { Primary, Secondary, Unreachable };
     Q_ENUM(Role)
 
     static constexpr int maxPayload = handover::kMaxPayload;
-    static constexpr int maxConnections = 16;
+    // Connections served at once; a later copy's message arrives at once unless all are held.
+    static constexpr int maxConnections = 64;
 
     // Per-user names under the runtime directory ($XDG_RUNTIME_DIR).
     static Names defaultNames();
@@ -39,7 +42,8 @@ class SingleInstance : public QObject {
     ~SingleInstance() override;
 
     // Call once. Primary: this copy owns the lock and listens. Secondary: the title reached the first
-    // copy, or the first copy never answered before the deadline; either way this copy should end.
+    // copy, and this copy should end. Unreachable: the lock is held but the title could not be
+    // delivered before the deadline.
     Role start(const QString& title, std::chrono::milliseconds deadline = std::chrono::seconds(3));
 
     // How long a connection may take to deliver its whole message before it is dropped.
@@ -60,7 +64,9 @@ class SingleInstance : public QObject {
     QLockFile lock_;
     QLocalServer* server_ = nullptr;
     QHash<QLocalSocket*, QByteArray> connections_; // bytes received so far on each open connection
-    std::chrono::milliseconds connectionTimeout_{2000};
+    QList<QLocalSocket*> arrivalOrder_;             // the open connections, oldest first
+    // A later copy writes its whole message as soon as it connects; anything slower is dropped fast.
+    std::chrono::milliseconds connectionTimeout_{250};
 };
 
 } // namespace platform

@@ -109,6 +109,7 @@ class TestSingleInstance : public QObject {
     void dropsStalledConnections();
     void servesConnectionsBeyondTheCap();
     void lockIsStaleOnlyWhenItsOwnerIsGone();
+    void heldLockWithoutListenerIsUnreachable();
     void concurrentStartsElectOnePrimary();
     void defaultNamesArePrivateAndFitTheSocketPath();
 };
@@ -246,12 +247,13 @@ void TestSingleInstance::servesConnectionsBeyondTheCap() {
     const auto& names = first.names;
     QSignalSpy& spy = first.spy;
 
-    // Silent connections, three times the cap, ahead of a proper copy. Only the timer ends them, so
-    // each wave that times out must make room for the connections still waiting.
+    // Silent connections, three times the cap, ahead of a proper copy: the oldest make room for the
+    // newer ones, so the proper copy gets through at once, and the timer ends the rest.
     std::vector<std::unique_ptr<QLocalSocket>> crowd;
     for (int i = 0; i < 3 * SingleInstance::maxConnections; ++i) {
         crowd.push_back(rawClient(names.serverName));
         QVERIFY(crowd.back());
+        QCoreApplication::processEvents(); // the first copy takes them in, as its event loop would
     }
     SingleInstance sender(names);
     QCOMPARE(sender.start(QStringLiteral("behind the crowd")), Role::Secondary);
@@ -308,6 +310,18 @@ void TestSingleInstance::lockIsStaleOnlyWhenItsOwnerIsGone() {
     QCOMPARE(later.exitCode(), 0);
     QTRY_COMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("probe title"));
+}
+
+void TestSingleInstance::heldLockWithoutListenerIsUnreachable() {
+    // A live owner that never listens: the later copy must not report a hand-over that never happened.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto names = namesIn(dir);
+    QLockFile held(names.lockPath);
+    QVERIFY(held.tryLock(0));
+    SingleInstance later(names);
+    QCOMPARE(later.start(QStringLiteral("nobody listens"), 200ms), Role::Unreachable);
+    QVERIFY(!QFileInfo::exists(names.serverName));
 }
 
 void TestSingleInstance::concurrentStartsElectOnePrimary() {

@@ -124,19 +124,20 @@ void frmSobre::lblOk_MouseUp() {
 }
 
 bool frmSobre::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != lblOk_)
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool release = event->type() == QEvent::MouseButtonRelease;
+    if (watched != lblOk_ || !(press || release))
         return QDialog::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    if (mouse->button() != Qt::LeftButton)
+        return QDialog::eventFilter(watched, event);
+    if (press) {
         lblOk_MouseDown();
         return true;
     }
-    if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
-        lblOk_MouseUp();
-        // A click is a press and a release on the label.
-        if (lblOk_->rect().contains(mouse->position().toPoint()))
-            lblOk_Click();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    lblOk_MouseUp();
+    // A click is a press and a release on the label.
+    if (lblOk_->rect().contains(mouse->position().toPoint()))
+        lblOk_Click();
+    return true;
 }

@@ -18,7 +18,7 @@ frmSplash::frmSplash(platform::SingleInstance& instance, QWidget* parent)
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("imgSplah"));
     picture->setGeometry(whole);
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/splash.svg")).pixmap(whole.size()));
+    picture_ = picture;
     lblVersao_ = layout::makeLabel(this, QStringLiteral("lblVersao"), {120, 3000, 2400, 255},
                                    QStringLiteral("Ver. 1.0.0"), layout::kTransparent, 0x404040, 8.25,
                                    layout::Left, false);
@@ -30,7 +30,8 @@ std::unique_ptr<frm1> frmSplash::Form_Load() {
     const QString title = platform::startupTitle();
     main->setWindowTitle(title);
     lblVersao_->setText(platform::versionText());
-    if (instance_.start(title) == platform::SingleInstance::Role::Secondary)
+    role_ = instance_.start(title);
+    if (role_ != platform::SingleInstance::Role::Primary)
         return nullptr;
     frm1* window = main.get();
     connect(&instance_, &platform::SingleInstance::activationRequested, window,
@@ -38,4 +39,11 @@ std::unique_ptr<frm1> frmSplash::Form_Load() {
     hide();
     main->show();
     return main;
+}
+
+void frmSplash::showEvent(QShowEvent* event) {
+    // The picture is drawn only if the form is ever shown; the start-up never shows it.
+    if (picture_->pixmap().isNull())
+        picture_->setPixmap(QIcon(QStringLiteral(":/icons/splash.svg")).pixmap(size()));
+    QWidget::showEvent(event);
 }

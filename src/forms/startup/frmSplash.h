@@ -3,14 +3,13 @@
 // hands over to a copy that is already running, or shows the main window.
 #pragma once
 
+#include "platform/SingleInstance.h"
+
 #include <QWidget>
 #include <memory>
 
 class QLabel;
 class frm1;
-namespace platform {
-class SingleInstance;
-}
 
 class frmSplash : public QWidget {
     Q_OBJECT
@@ -20,8 +19,16 @@ class frmSplash : public QWidget {
     // Builds the main window and shows it, or, when another copy runs already, asks that copy
     // to come forward and returns nothing: this copy must then end without showing a window.
     std::unique_ptr<frm1> Form_Load();
+    // What the single-copy check found: Secondary after a hand-over, Unreachable when another copy
+    // holds the lock but could not be reached.
+    platform::SingleInstance::Role role() const { return role_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     platform::SingleInstance& instance_;
+    platform::SingleInstance::Role role_ = platform::SingleInstance::Role::Primary;
+    QLabel* picture_ = nullptr;
     QLabel* lblVersao_;
 };
