@@ -70,6 +70,19 @@ int main(int argc, char* argv[]) {
         setColours(round);
         table->repaint();
     });
+    // What the user waits for: the handler and the repaint of whatever it changed.
+    auto* elements = window.findChild<platform::EventComboBox*>(QStringLiteral("cmbN"));
+    const double selectionShown = meanMicros(rounds, [&](int round) {
+        elements->setListIndex(round % 2 ? 25 : 78);
+        QCoreApplication::processEvents();
+    });
+    const double viewChangeShown = meanMicros(rounds, [&](int round) {
+        changeView(round);
+        QCoreApplication::processEvents();
+    });
+    std::printf("selection, repainted    %8.1f us\n", selectionShown);
+    std::printf("view change, repainted  %8.1f us\n", viewChangeShown);
+
     // The start-up walk: from the first entry through the views up to "Propriedades".
     const int defaultView = views->findText(QStringLiteral("Propriedades"));
     const double walk = meanMicros(rounds / 10 + 1, [&](int) {

@@ -4,14 +4,20 @@
 #include "forms/startup/frmSplash.h"
 #include "platform/AppInfo.h"
 #include "platform/SingleInstance.h"
+#include "platform/StartupChecks.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QStyleFactory>
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char* argv[]) {
+    if (const auto status = platform::answerCommandLine(argc, argv))
+        return *status;
+    std::optional<platform::DisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);
+    guard.reset();
     QApplication::setApplicationName(platform::productName());
     QApplication::setApplicationVersion(platform::versionText());
     QApplication::setDesktopFileName(QStringLiteral("orvane"));

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <csignal>
+#include <tuple>
 
 namespace {
 
@@ -46,6 +47,7 @@ class TestStartup : public QObject {
     void firstCopyShowsTheWindowNeverTheStartupForm();
     void secondCopyRestoresTheFirstOnlyWhileItHasTheStartupTitle();
     void realCopies();
+    void answersOnTheTerminalWithoutAWindow();
 
   private:
     QProcess* startCopy(const QString& runtimeDir);
@@ -175,6 +177,34 @@ void TestStartup::realCopies() {
         process->kill();
     for (auto& process : processes_)
         process->waitForFinished(5000);
+}
+
+void TestStartup::answersOnTheTerminalWithoutAWindow() {
+    const auto run = [](const QStringList& arguments, const QProcessEnvironment& environment) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ORVANE_PATH), arguments);
+        program.waitForFinished(10000);
+        return std::tuple(program.exitStatus(), program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+                          QString::fromUtf8(program.readAllStandardError()));
+    };
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        noDisplay.remove(QString::fromLatin1(name));
+    // --version and --help need no display at all.
+    const auto [versionStatus, versionCode, version, versionErrors] = run({QStringLiteral("--version")}, noDisplay);
+    QCOMPARE(versionStatus, QProcess::NormalExit);
+    QCOMPARE(versionCode, 0);
+    QCOMPARE(version, QStringLiteral("Orvane 1.0.164\n"));
+    const auto [helpStatus, helpCode, help, helpErrors] = run({QStringLiteral("--help")}, noDisplay);
+    QCOMPARE(helpCode, 0);
+    QVERIFY(help.startsWith(QStringLiteral("Uso: orvane")));
+    // Without a display: one plain line and status 1, not an abort.
+    const auto [status, code, output, errors] = run({}, noDisplay);
+    QCOMPARE(status, QProcess::NormalExit);
+    QCOMPARE(code, 1);
+    QCOMPARE(errors.count(QLatin1Char('\n')), 1);
+    QVERIFY(errors.startsWith(QStringLiteral("Orvane: não foi possível abrir a janela")));
 }
 
 QTEST_MAIN(TestStartup)
