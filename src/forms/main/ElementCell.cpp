@@ -33,15 +33,37 @@ void ElementCell::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void ElementCell::paintEvent(QPaintEvent* event) {
-    {
-        QPainter background(this);
-        background.fillRect(rect(), backColor_);
+void ElementCell::layOutCaption() {
+    if (text() == laidOutText_ && font() == laidOutFont_ && !lines_.empty())
+        return;
+    laidOutText_ = text();
+    laidOutFont_ = font();
+    lines_.clear();
+    for (const QString& line : laidOutText_.split(QLatin1Char('\n'))) {
+        QStaticText laidOut(line);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+        laidOut.prepare(QTransform(), laidOutFont_);
+        lines_.push_back(laidOut);
     }
-    QLabel::paintEvent(event);
+}
+
+void ElementCell::paintEvent(QPaintEvent*) {
+    layOutCaption();
+    QPainter painter(this);
+    painter.fillRect(rect(), backColor_);
+    painter.setFont(laidOutFont_);
+    painter.setPen(palette().color(QPalette::WindowText));
+    // The lines centred as one block, each line centred on its own.
+    const QFontMetrics metrics(laidOutFont_);
+    const int blockHeight = int(lines_.size() - 1) * metrics.lineSpacing() + metrics.height();
+    int top = (height() - blockHeight) / 2;
+    for (const QStaticText& line : lines_) {
+        painter.drawStaticText(QPointF((width() - line.size().width()) / 2, top), line);
+        top += metrics.lineSpacing();
+    }
     if (!highlighted_)
         return;
-    QPainter painter(this);
     painter.setPen(Qt::black);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -3,11 +3,14 @@
 #pragma once
 
 #include <QLabel>
+#include <QStaticText>
+#include <vector>
 
 // Shows a caption centred on its background colour; the selected cell is highlighted with
 // a single-line border and bold text. A press of any mouse button is reported with the cell index.
-// The cell paints its background itself: a view recolours all 118 cells at once, and a plain
-// colour and a repaint cost far less than a new palette per cell.
+// The cell paints itself: a view recolours all 118 cells at once, and a plain colour and a repaint
+// cost far less than a new palette per cell; the caption's lines are laid out once and drawn from
+// that layout until the caption or the font changes.
 class ElementCell : public QLabel {
     Q_OBJECT
   public:
@@ -27,7 +30,12 @@ class ElementCell : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void layOutCaption();
+
     int index_;
     bool highlighted_ = false;
     QColor backColor_ = Qt::white;
+    QString laidOutText_; // the caption and font the lines were laid out for
+    QFont laidOutFont_;
+    std::vector<QStaticText> lines_;
 };
