@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Orvane and starts it.
+# Installs what is missing, builds the program alone (no tests, no benchmarks) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-deps.sh
-bash scripts/build.sh
-exec build/src/orvane
+bash scripts/build.sh orvane
+echo "Abrindo / starting build/src/orvane"
+exec build/src/orvane "$@"

@@ -7,8 +7,11 @@
 #include "platform/StartupChecks.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstdio>
 #include <optional>
 
@@ -21,6 +24,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(platform::productName());
     QApplication::setApplicationVersion(platform::versionText());
     QApplication::setDesktopFileName(QStringLiteral("orvane"));
+    // Qt's own texts (the boxes' context menus, the message box's button) in Brazilian Portuguese too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     // One style everywhere, so the colours of the layout tables look the same on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 

@@ -129,8 +129,12 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     QWidget* widget = makeWidget(row, parent);
     widget->setObjectName(QString::fromLatin1(row.name));
     widget->setGeometry(platform::twipsRect(row.left, row.top, row.width, row.height));
-    if (*row.toolTip)
+    if (*row.toolTip) {
         widget->setToolTip(QString::fromUtf8(row.toolTip));
+        // A control that shows a picture instead of a caption is named by its tool tip.
+        if (!*row.caption)
+            widget->setAccessibleName(QString::fromUtf8(row.toolTip));
+    }
     widget->setFont(platform::uiFont(row.points));
     applyColours(widget, row.back, row.fore);
     return widget;

@@ -43,9 +43,9 @@ const ControlRow kControls[] = {
     {"imgLogo",      "picTela",   Kind::Image,         9480,  4260,   870,  240, "", "Clique!", ":/icons/logo.svg"},
     {"pctTab",       "picTela",   Kind::Panel,           30,  4590, 10935,  525},
     {"pctTab1",      "pctTab",    Kind::Panel,           60,    60,  5865,  405},
-    {"cmdA2",        "pctTab1",   Kind::Button,           0,     0,   555,  345, "", "", ":/icons/previous.svg"},
+    {"cmdA2",        "pctTab1",   Kind::Button,           0,     0,   555,  345, "", "Tabela anterior", ":/icons/previous.svg"},
     {"cmbTab",       "pctTab1",   Kind::Combo,          570,     0,  4695,  360, "", "Selecione a tabela que deseja ver", "", kBlack, 0xFFFF00},
-    {"cmdP2",        "pctTab1",   Kind::Button,        5250,     0,   555,  345, "", "", ":/icons/next.svg"},
+    {"cmdP2",        "pctTab1",   Kind::Button,        5250,     0,   555,  345, "", "Próxima tabela", ":/icons/next.svg"},
     {"chkOnTop",     "pctTab",    Kind::CheckButton,   5970,    60,   405,  375, "", "Sempre Visível", ":/icons/ontop.svg"},
     {"cmdRel",       "pctTab",    Kind::Button,        6420,    60,   435,  375, "", "Exibe os dados como um relatório", ":/icons/report.svg"},
     {"cmdAni",       "pctTab",    Kind::Button,        6900,    60,   435,  375, "", "Animar", ":/icons/animate.svg"},
@@ -57,9 +57,9 @@ const ControlRow kControls[] = {
     {"Picture2",     "picTela",   Kind::Panel,           30,  5100, 10935, 3045, "", "", "", kDetailBack},
     {"Picture1",     "Picture2",  Kind::Panel,         1920,    30,  3795,  585, "", "", "", kDetailBack},
     {"Label3",       "Picture1",  Kind::Label,           60,    60,  3645,  465, "", "", "", kTransparent, kDefault, 8.25, Left},
-    {"cmdA",         "Picture1",  Kind::Button,          90,    90,   555,  405, "", "", ":/icons/previous.svg"},
+    {"cmdA",         "Picture1",  Kind::Button,          90,    90,   555,  405, "", "Elemento anterior", ":/icons/previous.svg"},
     {"cmbN",         "Picture1",  Kind::Combo,          660,    90,  2460,  420, "", "Selecione um Elemento", "", kBlack, kGreen, 12},
-    {"cmdP",         "Picture1",  Kind::Button,        3120,    90,   555,  405, "", "", ":/icons/next.svg"},
+    {"cmdP",         "Picture1",  Kind::Button,        3120,    90,   555,  405, "", "Próximo elemento", ":/icons/next.svg"},
     {"shpSelecao",   "pctTabela", Kind::Shape,            0,     0,   465,  435, "", "", "", kTransparent, kWhite},
 };
 

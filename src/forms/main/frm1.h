@@ -131,6 +131,7 @@ class frm1 : public QWidget {
     void buildHeadings();
     void buildDetailPanel();
     void buildLegends();
+    void nameForAccessibility();
     void connectHandlers();
     void setCellCaptions(bool withNumbers);
     void setDetailText(int index, const QString& text);

@@ -59,6 +59,7 @@ frm1::frm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     buildControls();
     connectHandlers();
     Form_Load();
+    nameForAccessibility();
     tmtKeys_->start();
 }
 
