@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     guard.reset();
     QApplication::setApplicationName(platform::productName());
     QApplication::setApplicationVersion(platform::versionText());
-    QApplication::setDesktopFileName(QStringLiteral("orvane"));
+    QApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
     // Qt's own texts (the boxes' context menus, the message box's button) in Brazilian Portuguese too.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),

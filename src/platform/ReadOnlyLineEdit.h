@@ -13,8 +13,20 @@ class ReadOnlyLineEdit : public QLineEdit {
   public:
     explicit ReadOnlyLineEdit(QWidget* parent = nullptr);
 
+    // Shows a value from its start. A value wider than the box is drawn narrower, by up to 15 %,
+    // so that it fits; one that still does not fit gives its whole text as the box's tool tip.
+    void showValue(const QString& text);
+    // The width a text may take inside the box.
+    int textRoom() const;
+
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    QFont designFont_;
+    QString designTip_;
+    bool fitted_ = false;   // designFont_ holds the font the box was given
+    bool valueTip_ = false; // the tool tip shows the value, not the box's own tip
 };
 
 } // namespace platform

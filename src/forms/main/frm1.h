@@ -161,6 +161,7 @@ class frm1 : public QWidget {
     QLabel* lblSimb_ = nullptr;
     QLabel* lblA_ = nullptr;
     QLabel* lblZ_ = nullptr;
+    QFont cardMassFont_; // lblA's own font, before a long mass is narrowed to fit
     QTimer* tmtKeys_ = nullptr;
     QTimer* tmp_ = nullptr; // the animation's timer: while it runs, no report
     QPushButton* chkOnTop_ = nullptr;

@@ -83,6 +83,7 @@ void frm1::buildControls() {
     shpSelecao_ = qobject_cast<Shape*>(byName.value(QStringLiteral("shpSelecao")));
     lblSimb_ = qobject_cast<QLabel*>(byName.value(QStringLiteral("lblSimb")));
     lblA_ = qobject_cast<QLabel*>(byName.value(QStringLiteral("lblA")));
+    cardMassFont_ = lblA_->font();
     lblZ_ = qobject_cast<QLabel*>(byName.value(QStringLiteral("lblZ")));
     for (int n = 0; n < int(pctLeg_.size()); ++n) {
         pctLeg_[n] = byName.value(indexedName("pctLeg", n));

@@ -7,6 +7,7 @@
 #include "ValueDecoders.h"
 #include "forms/common/Shape.h"
 #include "platform/EventComboBox.h"
+#include "platform/Fonts.h"
 #include "platform/QtText.h"
 #include "platform/ReadOnlyLineEdit.h"
 #include "platform/Twips.h"
@@ -46,6 +47,7 @@ void frm1::cmbN_Click() {
 
     lblSimb_->setText(cellSymbols_.value(i));
     lblA_->setText(txtValor_[2]->text());
+    lblA_->setFont(platform::fittedFont(cardMassFont_, lblA_->text(), lblA_->width()));
     lblZ_->setText(QString::number(z));
     if (currentRecord_)
         setDetailText(0, platform::qtText((*currentRecord_)[TPDEQ::casNumber]));
@@ -53,9 +55,8 @@ void frm1::cmbN_Click() {
 }
 
 void frm1::setDetailText(int index, const QString& text) {
-    txtValor_[index]->setText(text);
-    // A box shows the start of its value, however long the value is.
-    txtValor_[index]->setCursorPosition(0);
+    // The box shows the start of its value, narrowed to fit or with the whole value as its tip.
+    txtValor_[index]->showValue(text);
 }
 
 void frm1::txtValor_Change(int index) {
