@@ -6,7 +6,9 @@
 #include "platform/AppInfo.h"
 #include "platform/SingleInstance.h"
 
+#include <QDir>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -48,6 +50,7 @@ class TestStartup : public QObject {
     void secondCopyRestoresTheFirstOnlyWhileItHasTheStartupTitle();
     void realCopies();
     void answersOnTheTerminalWithoutAWindow();
+    void sayWhyWhenTheRunningCopyDoesNotAnswer();
 
   private:
     QProcess* startCopy(const QString& runtimeDir);
@@ -205,6 +208,33 @@ void TestStartup::answersOnTheTerminalWithoutAWindow() {
     QCOMPARE(code, 1);
     QCOMPARE(errors.count(QLatin1Char('\n')), 1);
     QVERIFY(errors.startsWith(QStringLiteral("Orvane: não foi possível abrir a janela")));
+}
+
+void TestStartup::sayWhyWhenTheRunningCopyDoesNotAnswer() {
+    // A live process holds the lock but never listens: the new copy must not end silently with 0.
+    QTemporaryDir runtime;
+    QVERIFY(runtime.isValid());
+    QProcess hung;
+    hung.start(QStringLiteral(INSTANCE_PROBE_PATH),
+               {QStringLiteral("--hold"), runtime.filePath(QStringLiteral("orvane-instance.lock"))});
+    QVERIFY(hung.waitForReadyRead(5000));
+    QCOMPARE(hung.readLine(), QByteArray("holding\n"));
+    QProcess copy;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    copy.setProcessEnvironment(environment);
+    copy.start(QStringLiteral(ORVANE_PATH));
+    QVERIFY(copy.waitForStarted());
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += copy.readAllStandardError()).contains("não respondeu") ||
+                                 copy.state() == QProcess::NotRunning,
+                             10000);
+    QVERIFY(copy.state() == QProcess::Running || copy.exitCode() != 0); // the message waits for the user
+    copy.kill();
+    copy.waitForFinished();
+    hung.kill();
+    hung.waitForFinished();
 }
 
 QTEST_MAIN(TestStartup)

@@ -3,9 +3,12 @@
 //   instance_probe LOCK_PATH SOCKET_PATH
 // Prints "primary" or "secondary". As primary it keeps running for up to 20 s, printing each title
 // it receives on its own line; as secondary it exits at once with status 0.
+//   instance_probe --hold LOCK_PATH
+// A first copy that hangs: takes the lock, prints "holding", never listens, and ends after 20 s.
 #include "platform/SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QLockFile>
 #include <QTextStream>
 #include <QTimer>
 
@@ -18,6 +21,15 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Orvane probe"));
 
     const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 3 && args.at(1) == QLatin1String("--hold")) {
+        QLockFile lock(args.at(2));
+        lock.setStaleLockTime(0);
+        if (!lock.tryLock(0))
+            return 1;
+        QTextStream(stdout) << "holding\n" << Qt::flush;
+        QTimer::singleShot(std::chrono::seconds(20), &app, &QCoreApplication::quit);
+        return app.exec();
+    }
     if (args.size() != 3) {
         QTextStream(stderr) << "usage: instance_probe LOCK_PATH SOCKET_PATH\n";
         return 2;

@@ -12,6 +12,7 @@
 #include "platform/ReadOnlyLineEdit.h"
 #include "platform/Twips.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -52,6 +53,9 @@ void frm1::cmbN_Click() {
     if (currentRecord_)
         setDetailText(0, platform::qtText((*currentRecord_)[TPDEQ::casNumber]));
     selectedIndex_ = i;
+    // Screen readers say the newly selected element.
+    QAccessibleValueChangeEvent announcement(cmbN_, cmbN_->currentText());
+    QAccessible::updateAccessibility(&announcement);
 }
 
 void frm1::setDetailText(int index, const QString& text) {
