@@ -3,6 +3,7 @@
 #include "forms/main/frm1.h"
 #include "forms/startup/frmSplash.h"
 #include "platform/AppInfo.h"
+#include "platform/FocusStyle.h"
 #include "platform/SingleInstance.h"
 #include "platform/StartupChecks.h"
 
@@ -10,7 +11,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
 #include <optional>
@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     // One style everywhere, so the colours of the layout tables look the same on every desktop.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new platform::FocusStyle);
 
     platform::SingleInstance instance(platform::SingleInstance::defaultNames());
     std::unique_ptr<frm1> mainWindow;

@@ -2,6 +2,7 @@
 // What a screen reader announces: every control, cell and value box of the main window has a
 // Portuguese name through QAccessible.
 #include "FormTestSupport.h"
+#include "platform/FocusStyle.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -23,6 +24,7 @@ class TestAccessibility : public QObject {
     void everyControlIsNamed();
     void namesSayWhatTheControlIs_data();
     void namesSayWhatTheControlIs();
+    void keyboardFocusShowsOnPictureButtons();
 };
 
 void TestAccessibility::everyControlIsNamed() {
@@ -66,6 +68,26 @@ void TestAccessibility::namesSayWhatTheControlIs() {
     QCOMPARE(accessibleName(widget), name);
     if (qobject_cast<QAbstractButton*>(widget) && !qobject_cast<QAbstractButton*>(widget)->text().size())
         QCOMPARE(widget->toolTip(), name);
+}
+
+void TestAccessibility::keyboardFocusShowsOnPictureButtons() {
+    QApplication::setStyle(new platform::FocusStyle);
+    const auto window = makeWindow();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    for (const char* name : {"cmdRel", "cmdA2", "cmdBusca"}) {
+        QWidget* button = child(*window, QString::fromLatin1(name));
+        child(*window, "txtBusca")->setFocus();
+        const QImage before = button->grab().toImage();
+        button->setFocus(Qt::TabFocusReason);
+        QVERIFY(button->hasFocus());
+        const QImage focused = button->grab().toImage();
+        // The frame two pixels inside the edge takes the selection colour.
+        const QColor highlight = button->palette().color(QPalette::Highlight);
+        QCOMPARE(focused.pixelColor(focused.width() / 2, 2), highlight);
+        QVERIFY(before.pixelColor(before.width() / 2, 2) != highlight);
+    }
 }
 
 QTEST_MAIN(TestAccessibility)
