@@ -8,7 +8,10 @@
 #include "platform/ReadOnlyLineEdit.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 
 template <typename T = QWidget> T* child(const QWidget& window, const QString& name) {
     T* found = window.findChild<T*>(name);
@@ -39,4 +42,22 @@ inline int highlightedCount(const frm1& window) {
     for (int i = 0; i < 118; ++i)
         count += cell(window, i)->isHighlighted();
     return count;
+}
+
+// Runs open(), which shows a modal window; look(window) runs while it is open, then the window is
+// closed if it is still open. Returns whether a modal window came up.
+inline bool whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& look = {}) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen = true;
+            if (look)
+                look(modal);
+            if (QApplication::activeModalWidget() == modal)
+                modal->close();
+        }
+    });
+    open();
+    QCoreApplication::processEvents();
+    return seen;
 }

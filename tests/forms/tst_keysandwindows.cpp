@@ -17,22 +17,6 @@
 
 namespace {
 
-bool whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& look = {}) {
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            seen = true;
-            if (look)
-                look(modal);
-            if (QApplication::activeModalWidget() == modal)
-                modal->close();
-        }
-    });
-    open();
-    QCoreApplication::processEvents();
-    return seen;
-}
-
 std::uint32_t background(const QWidget* widget) {
     return platform::toBgr(widget->palette().color(widget->backgroundRole()));
 }

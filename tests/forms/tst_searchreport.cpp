@@ -16,23 +16,6 @@
 
 namespace {
 
-// Runs open(), which shows a modal window; look(window) runs while it is open, then it closes.
-// Returns whether a modal window came up.
-bool whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& look = {}) {
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            seen = true;
-            if (look)
-                look(modal);
-            modal->close();
-        }
-    });
-    open();
-    QCoreApplication::processEvents();
-    return seen;
-}
-
 QLineEdit* searchBox(const frm1& window) {
     return child<QLineEdit>(window, "txtBusca");
 }
