@@ -162,6 +162,7 @@ class frm1 : public QWidget {
     QLabel* lblA_ = nullptr;
     QLabel* lblZ_ = nullptr;
     QFont cardMassFont_; // lblA's own font, before a long mass is narrowed to fit
+    QWidget* imgLogo_ = nullptr;
     QTimer* tmtKeys_ = nullptr;
     QTimer* tmp_ = nullptr; // the animation's timer: while it runs, no report
     QPushButton* chkOnTop_ = nullptr;

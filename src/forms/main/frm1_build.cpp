@@ -105,6 +105,7 @@ void frm1::buildControls() {
     tmp_->setInterval(1000);
     keyFlags_ = new platform::ArrowKeyFlags(this);
     chkOnTop_ = qobject_cast<QPushButton*>(byName.value(QStringLiteral("chkOnTop")));
+    imgLogo_ = byName.value(QStringLiteral("imgLogo"));
     shpSelecao_->raise();
     // The search box comes first in the tab order and holds the focus when the window opens.
     setTabOrder(txtBusca_, cmbTab_);

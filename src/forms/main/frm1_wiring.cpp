@@ -41,7 +41,7 @@ void frm1::connectHandlers() {
     connect(chkOnTop_, &QPushButton::toggled, this, &frm1::chkOnTop_Click);
     connect(tmtKeys_, &QTimer::timeout, this, &frm1::tmtKeys_Timer);
     connect(tmp_, &QTimer::timeout, this, &frm1::tmp_Timer);
-    control("imgLogo")->installEventFilter(this);
+    imgLogo_->installEventFilter(this);
     // Enter in the search box runs the search; the box itself takes no character for it.
     connect(txtBusca_, &QLineEdit::returnPressed, this, [this] { txtBusca_KeyPress(kEnter); });
     // An option runs its handler when it becomes the chosen one; choosing it again runs nothing.
@@ -56,9 +56,9 @@ void frm1::connectHandlers() {
 
 bool frm1::eventFilter(QObject* watched, QEvent* event) {
     // The logo is a picture: a left click on it is its click.
-    if (watched == control("imgLogo") && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == imgLogo_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        static_cast<QWidget*>(watched)->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        imgLogo_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
         imgLogo_Click();
         return true;
     }
