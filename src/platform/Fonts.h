@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
@@ -24,13 +25,18 @@ inline QFont uiFont(double points) {
 }
 
 // The font narrowed just enough for the text to fit the width in one line, as a narrower face
-// would draw it; at most to 85 % of its width. Texts that fit keep the font as it is.
+// would draw it; at most to 85 % of its width. Texts that fit keep the font as it is, so they share
+// its glyph cache. Advances scale with the stretch, so the first guess is nearly always the answer;
+// each further trial loads another font, which is why there are so few.
 inline QFont fittedFont(QFont font, const QString& text, int widthPx) {
-    for (int stretch = 100; stretch >= 85; stretch -= 1) {
-        font.setStretch(stretch);
+    constexpr int kNarrowest = 85;
+    const int natural = QFontMetrics(font).horizontalAdvance(text);
+    if (natural <= widthPx)
+        return font;
+    int stretch = std::clamp(static_cast<int>((100LL * widthPx + natural - 1) / natural), kNarrowest, 99);
+    for (font.setStretch(stretch); stretch > kNarrowest; font.setStretch(--stretch))
         if (QFontMetrics(font).horizontalAdvance(text) <= widthPx)
             break;
-    }
     return font;
 }
 

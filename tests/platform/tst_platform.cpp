@@ -2,6 +2,7 @@
 // The thin platform layer: colours, twips, the handler-running list, read-only boxes.
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
+#include "platform/Fonts.h"
 #include "platform/ReadOnlyLineEdit.h"
 #include "platform/Twips.h"
 
@@ -20,6 +21,7 @@ class TestPlatform : public QObject {
     void listStartsEmptyAndEveryChangeRunsTheHandler();
     void sortedListIgnoresCaseAndAccents();
     void readOnlyBoxRefusesEditsButCopies();
+    void fittedFontIsTheWidestThatFits();
 };
 
 void TestPlatform::colourValuesAreBgr() {
@@ -97,6 +99,22 @@ void TestPlatform::readOnlyBoxRefusesEditsButCopies() {
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1,00794(7)"));
     QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(box.text(), QStringLiteral("1,00794(7)"));
+}
+
+void TestPlatform::fittedFontIsTheWidestThatFits() {
+    const QFont design = uiFont(8.25);
+    const QString text = QStringLiteral("Semimetais (Metalóides)");
+    const int natural = QFontMetrics(design).horizontalAdvance(text);
+    QCOMPARE(fittedFont(design, text, natural), design); // fits: the very same font, no stretch set
+
+    for (int room : {natural - 1, natural * 93 / 100, natural * 86 / 100}) {
+        const QFont fitted = fittedFont(design, text, room);
+        QVERIFY2(QFontMetrics(fitted).horizontalAdvance(text) <= room, qPrintable(QString::number(room)));
+        QFont wider = fitted;
+        wider.setStretch(fitted.stretch() + 1);
+        QVERIFY(QFontMetrics(wider).horizontalAdvance(text) > room);
+    }
+    QCOMPARE(fittedFont(design, text, natural / 2).stretch(), 85); // never narrower than 85 %
 }
 
 QTEST_MAIN(TestPlatform)
