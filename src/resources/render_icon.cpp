@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Build tool: draws an SVG picture as a square PNG of the given size, for the desktop's icon theme.
+// Build tool: draws an SVG picture as a PNG, square or of a given width and height.
 //   render_icon IN.svg SIZE OUT.png
+//   render_icon IN.svg WIDTHxHEIGHT OUT.png
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -10,10 +11,19 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 4) {
-        std::fprintf(stderr, "usage: render_icon IN.svg SIZE OUT.png\n");
+        std::fprintf(stderr, "usage: render_icon IN.svg SIZE|WIDTHxHEIGHT OUT.png\n");
         return 2;
     }
-    const int size = QByteArray(argv[2]).toInt();
-    const QPixmap picture = QIcon(QString::fromLocal8Bit(argv[1])).pixmap(size, size);
-    return !picture.isNull() && picture.save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    const QList<QByteArray> sides = QByteArray(argv[2]).split('x');
+    const int width = sides.first().toInt();
+    const int height = sides.size() > 1 ? sides.at(1).toInt() : width;
+    if (width <= 0 || height <= 0 || sides.size() > 2) {
+        std::fprintf(stderr, "render_icon: bad size %s\n", argv[2]);
+        return 2;
+    }
+    const QPixmap picture = QIcon(QString::fromLocal8Bit(argv[1])).pixmap(width, height);
+    return !picture.isNull() && picture.size() == QSize(width, height) &&
+                   picture.save(QString::fromLocal8Bit(argv[3]))
+               ? 0
+               : 1;
 }

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ControlFactory.h"
 
+#include "FrameBox.h"
 #include "Shape.h"
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
 #include "platform/Fonts.h"
+#include "platform/PngPictures.h"
 #include "platform/Twips.h"
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,12 @@ namespace {
 
 constexpr int kIconPx = 16;
 constexpr int kSearchMaxLength = 15;
+
+// The main window's pictures are PNGs drawn at build time; the other windows' are SVGs.
+QIcon pictureIcon(const char* path) {
+    const QString name = QString::fromLatin1(path);
+    return name.endsWith(QLatin1String(".png")) ? platform::pngIcon(name) : QIcon(name);
+}
 
 Qt::Alignment qtAlignment(Align align) {
     switch (align) {
@@ -37,7 +44,7 @@ Qt::Alignment qtAlignment(Align align) {
 QPushButton* makePictureButton(const ControlRow& row, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(row.caption), parent);
     if (*row.icon) {
-        button->setIcon(QIcon(QString::fromLatin1(row.icon)));
+        button->setIcon(pictureIcon(row.icon));
         button->setIconSize(QSize(kIconPx, kIconPx));
     }
     button->setCheckable(row.kind != Kind::Button);
@@ -59,7 +66,7 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
         return label;
     }
     case Kind::Frame:
-        return new QGroupBox(caption, parent);
+        return new FrameBox(caption, parent);
     case Kind::Button:
     case Kind::CheckButton:
     case Kind::OptionButton:
@@ -76,7 +83,7 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
     case Kind::Image: {
         auto* image = new QLabel(parent);
         const QSize size = platform::twipsRect(0, 0, row.width, row.height).size();
-        image->setPixmap(QIcon(QString::fromLatin1(row.icon)).pixmap(size));
+        image->setPixmap(pictureIcon(row.icon).pixmap(size));
         return image;
     }
     case Kind::Shape: {

@@ -13,6 +13,7 @@
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
 #include "platform/Fonts.h"
+#include "platform/PngPictures.h"
 #include "platform/QtText.h"
 #include "platform/ReadOnlyLineEdit.h"
 #include "platform/Twips.h"
@@ -27,6 +28,7 @@
 // (Outside any namespace, as the resource macro requires.)
 static void initResources() {
     Q_INIT_RESOURCE(orvane);
+    Q_INIT_RESOURCE(window_pictures);
 }
 
 namespace {
@@ -50,7 +52,7 @@ frm1::frm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     initResources();
     setObjectName(QStringLiteral("frm1"));
     setWindowTitle(QStringLiteral(" Orvane"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/orvane.svg")));
+    setWindowIcon(platform::pngIconSizes(QStringLiteral(":/icons/orvane-%1.png"), {16, 32, 64, 128}));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     layout::applyColours(this, colours::kWindowBack, layout::kDefault);
