@@ -25,18 +25,24 @@ inline QFont uiFont(double points) {
 }
 
 // The font narrowed just enough for the text to fit the width in one line, as a narrower face
-// would draw it; at most to 85 % of its width. Texts that fit keep the font as it is, so they share
-// its glyph cache. Advances scale with the stretch, so the first guess is nearly always the answer;
-// each further trial loads another font, which is why there are so few.
-inline QFont fittedFont(QFont font, const QString& text, int widthPx) {
+// would draw it; at most to 85 % of its width; fits, if given, tells whether the text then fits.
+// Texts that fit keep the font as it is, so they share its glyph cache. Advances scale with the
+// stretch, so the first guess is nearly always the answer; each further trial loads another font,
+// which is why there are so few.
+inline QFont fittedFont(QFont font, const QString& text, int widthPx, bool* fits = nullptr) {
     constexpr int kNarrowest = 85;
-    const int natural = QFontMetrics(font).horizontalAdvance(text);
-    if (natural <= widthPx)
-        return font;
-    int stretch = std::clamp(static_cast<int>((100LL * widthPx + natural - 1) / natural), kNarrowest, 99);
-    for (font.setStretch(stretch); stretch > kNarrowest; font.setStretch(--stretch))
-        if (QFontMetrics(font).horizontalAdvance(text) <= widthPx)
-            break;
+    int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (advance > widthPx) {
+        int stretch = std::clamp(static_cast<int>((100LL * widthPx + advance - 1) / advance), kNarrowest, 99);
+        for (;; --stretch) {
+            font.setStretch(stretch);
+            advance = QFontMetrics(font).horizontalAdvance(text);
+            if (advance <= widthPx || stretch == kNarrowest)
+                break;
+        }
+    }
+    if (fits)
+        *fits = advance <= widthPx;
     return font;
 }
 

@@ -4,12 +4,49 @@
 #include "Fonts.h"
 
 #include <QMouseEvent>
-#include <QStyle>
+#include <QPainter>
 
 namespace platform {
 
+namespace {
+constexpr int kEdgeWidth = 2;
+// The sunken edge: outer line shadow over light, inner line dark shadow over the face's light.
+const QColor kOuterTopLeft(128, 128, 128);
+const QColor kOuterBottomRight(255, 255, 255);
+const QColor kInnerTopLeft(64, 64, 64);
+const QColor kInnerBottomRight(212, 208, 200);
+
+void drawEdgeLines(QPainter& painter, const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
+    painter.setPen(topLeft);
+    painter.drawLine(box.topLeft(), box.topRight());
+    painter.drawLine(box.topLeft(), box.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(box.bottomLeft(), box.bottomRight());
+    painter.drawLine(box.topRight(), box.bottomRight());
+}
+} // namespace
+
 ReadOnlyLineEdit::ReadOnlyLineEdit(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
+    QLineEdit::setFrame(false);
+    setEdge(true);
+}
+
+void ReadOnlyLineEdit::setEdge(bool on) {
+    edge_ = on;
+    const int margin = on ? kEdgeWidth : 0;
+    setTextMargins(margin, margin, margin, margin);
+    update();
+}
+
+void ReadOnlyLineEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!edge_)
+        return;
+    QPainter painter(this);
+    const QRect outer = rect();
+    drawEdgeLines(painter, outer, kOuterTopLeft, kOuterBottomRight);
+    drawEdgeLines(painter, outer.adjusted(1, 1, -1, -1), kInnerTopLeft, kInnerBottomRight);
 }
 
 void ReadOnlyLineEdit::mouseReleaseEvent(QMouseEvent* event) {
@@ -21,10 +58,9 @@ void ReadOnlyLineEdit::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 int ReadOnlyLineEdit::textRoom() const {
-    const int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
     const QMargins margins = textMargins();
     constexpr int kInnerMargin = 2; // a line edit keeps this much free on each side of its text
-    return width() - 2 * frame - 2 * kInnerMargin - margins.left() - margins.right();
+    return width() - 2 * kInnerMargin - margins.left() - margins.right();
 }
 
 void ReadOnlyLineEdit::showValue(const QString& text) {
@@ -34,15 +70,21 @@ void ReadOnlyLineEdit::showValue(const QString& text) {
     }
     if (!valueTip_)
         designTip_ = toolTip(); // a tip given after the first value still counts as the box's own
+    // The font first, so that the text is laid out once.
+    fitFontTo(text);
     setText(text);
-    const QString shown = this->text(); // as the box's change handling left it
-    const QFont fitted = fittedFont(designFont_, shown, textRoom());
+    if (this->text() != text) // the box's change handling rewrote it
+        fitFontTo(this->text());
+    setCursorPosition(0);
+}
+
+void ReadOnlyLineEdit::fitFontTo(const QString& shown) {
+    bool fits = true;
+    const QFont fitted = fittedFont(designFont_, shown, textRoom(), &fits);
     if (fitted != font())
         setFont(fitted);
-    const bool fits = QFontMetrics(fitted).horizontalAdvance(shown) <= textRoom();
     valueTip_ = !fits;
     setToolTip(fits ? designTip_ : shown);
-    setCursorPosition(0);
 }
 
 } // namespace platform

@@ -22,6 +22,7 @@ class TestPlatform : public QObject {
     void sortedListIgnoresCaseAndAccents();
     void readOnlyBoxRefusesEditsButCopies();
     void fittedFontIsTheWidestThatFits();
+    void valueBoxHasSunkenEdgeUnlessTold();
 };
 
 void TestPlatform::colourValuesAreBgr() {
@@ -115,6 +116,28 @@ void TestPlatform::fittedFontIsTheWidestThatFits() {
         QVERIFY(QFontMetrics(wider).horizontalAdvance(text) > room);
     }
     QCOMPARE(fittedFont(design, text, natural / 2).stretch(), 85); // never narrower than 85 %
+}
+
+void TestPlatform::valueBoxHasSunkenEdgeUnlessTold() {
+    ReadOnlyLineEdit box;
+    box.resize(80, 24);
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    box.setPalette(palette);
+    const int y = box.height() / 2;
+    const auto pixelsAt = [&](std::initializer_list<int> xs) {
+        const QImage picture = box.grab().toImage();
+        QList<QRgb> colours;
+        for (int x : xs)
+            colours << (picture.pixel(x, y) & 0xFFFFFF);
+        return colours;
+    };
+    // Outer and inner line on the left, inner and outer on the right, and the black inside.
+    QCOMPARE(pixelsAt({0, 1, 78, 79, 40}), (QList<QRgb>{0x808080, 0x404040, 0xD4D0C8, 0xFFFFFF, 0x000000}));
+    const int roomWithEdge = box.textRoom();
+    box.setEdge(false);
+    QCOMPARE(pixelsAt({0, 1, 78, 79}), (QList<QRgb>{0, 0, 0, 0}));
+    QCOMPARE(box.textRoom(), roomWithEdge + 4);
 }
 
 QTEST_MAIN(TestPlatform)

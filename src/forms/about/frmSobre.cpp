@@ -84,7 +84,7 @@ frmSobre::frmSobre(QWidget* mainWindow)
         box->setGeometry(platform::twipsRect(address.place.left, address.place.top, address.place.width,
                                              address.place.height));
         box->setFont(platform::uiFont(kPoints));
-        box->setFrame(false);
+        box->setEdge(false);
         layout::applyColours(box, colours::kWindowBack, kDefault);
         box->setText(QString::fromUtf8(address.text));
         box->setCursorPosition(0);

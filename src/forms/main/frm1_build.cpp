@@ -172,7 +172,7 @@ void frm1::buildDetailPanel() {
         return box;
     };
     txtValor_[0] = makeBox(control("Frame2"), 0, platform::twipsRect(60, 240, 1425, 315));
-    txtValor_[0]->setFrame(false);
+    txtValor_[0]->setEdge(false);
     txtValor_[0]->setFont(platform::uiFont(12));
     layout::applyColours(txtValor_[0], kTableBack, kBoxText);
 

@@ -21,6 +21,13 @@ namespace {
 constexpr int kFrameOffset = 10; // twips: the frame reaches this far beyond the cell's top and left
 constexpr char kConductivityUnit[] = " E6/ohms/m";
 
+// A box's text as its change handler leaves it: the decimal-comma boxes show every "." as ",".
+QString withDecimalComma(int index, QString text) {
+    if (TPDEQ::showsDecimalComma(std::size_t(index)))
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
+}
+
 } // namespace
 
 void frm1::cmbN_Click() {
@@ -60,14 +67,12 @@ void frm1::cmbN_Click() {
 
 void frm1::setDetailText(int index, const QString& text) {
     // The box shows the start of its value, narrowed to fit or with the whole value as its tip.
-    txtValor_[index]->showValue(text);
+    // Given with its commas already, the value is laid out once instead of again by the handler.
+    txtValor_[index]->showValue(withDecimalComma(index, text));
 }
 
 void frm1::txtValor_Change(int index) {
-    if (!TPDEQ::showsDecimalComma(std::size_t(index)))
-        return;
-    QString text = txtValor_[index]->text();
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
+    const QString text = withDecimalComma(index, txtValor_[index]->text());
     // Writing back an unchanged text would only raise this handler again.
     if (text != txtValor_[index]->text())
         txtValor_[index]->setText(text);
