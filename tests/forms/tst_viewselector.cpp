@@ -107,15 +107,20 @@ void TestViewSelector::repeatedOrUnknownEntryKeepsTheColours() {
     QCOMPARE(visibleLegend(*window_), 0);
     QCOMPARE(window_->windowTitle(), QStringLiteral(" Orvane - Tabela Nova"));
     list(*window_, "cmbTab")->removeItem(26);
-    // The lattice view reads its colours from the swatches as they are now.
+    // The lattice view reads its colours from the swatches as they are now. The swatches are
+    // built when their panel first shows on screen.
+    window_->show();
+    QVERIFY(chooseView(*window_, "Rede Cristalográfica"));
     auto* swatch = child<QLabel>(*window_, "lblLegenda(35)"); // "Hexagonal Composta"
     QPalette changed = swatch->palette();
     changed.setColor(QPalette::Window, QColor(1, 2, 3));
     swatch->setPalette(changed);
+    QVERIFY(chooseView(*window_, "Raio Atômico"));
     QVERIFY(chooseView(*window_, "Rede Cristalográfica"));
     QCOMPARE(cell(*window_, 0)->backColor(), QColor(1, 2, 3));
     changed.setColor(QPalette::Window, platform::bgrColour(*legends::swatchColour(35)));
     swatch->setPalette(changed);
+    window_->hide();
 }
 
 void TestViewSelector::anySequenceEndsInTheStartColours() {

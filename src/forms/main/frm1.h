@@ -130,7 +130,8 @@ class frm1 : public QWidget {
     void buildGrid();
     void buildHeadings();
     void buildDetailPanel();
-    void buildLegends();
+    // A legend panel's rows are built when the panel is first shown: most panels never are.
+    void fillLegendPanel(int panel);
     void nameForAccessibility();
     void connectHandlers();
     void setCellCaptions(bool withNumbers);
@@ -153,6 +154,7 @@ class frm1 : public QWidget {
     std::array<QLabel*, 38> lblfamilia_{};
     std::array<QWidget*, legends::kPanelCount> pctLeg_{};
     std::array<QLabel*, legends::kSwatchCount> lblLegenda_{};
+    std::array<bool, legends::kPanelCount> legendFilled_{};
     std::array<QPushButton*, 2> optCol_{};
     platform::EventComboBox* cmbN_ = nullptr;
     platform::EventComboBox* cmbTab_ = nullptr;

@@ -98,7 +98,6 @@ void frm1::buildControls() {
     buildGrid();
     buildHeadings();
     buildDetailPanel();
-    buildLegends();
     tmtKeys_ = new QTimer(this);
     tmtKeys_->setObjectName(QStringLiteral("tmtKeys"));
     tmtKeys_->setInterval(100);
@@ -190,9 +189,14 @@ void frm1::buildDetailPanel() {
     }
 }
 
-void frm1::buildLegends() {
+void frm1::fillLegendPanel(int panelNumber) {
+    if (legendFilled_[panelNumber])
+        return;
+    legendFilled_[panelNumber] = true;
+    QWidget* panel = pctLeg_[panelNumber];
     for (const legends::Row& row : legends::rows()) {
-        QWidget* panel = pctLeg_[row.panel];
+        if (row.panel != panelNumber)
+            continue;
         const layout::TwipsRect swatchPlace = layout::legendSwatchRect(row.row);
         lblLegenda_[row.swatch] = layout::makeLabel(panel, indexedName("lblLegenda", row.swatch), swatchPlace,
                                                     QString(), row.colour, layout::kDefault, 8.25, layout::Left,
@@ -207,5 +211,8 @@ void frm1::buildLegends() {
             caption->setWordWrap(true);
         else
             caption->setFont(platform::fittedFont(caption->font(), caption->text(), caption->width()));
+        // The panel may be on screen already; rows made now show with it.
+        lblLegenda_[row.swatch]->setVisible(true);
+        caption->setVisible(true);
     }
 }

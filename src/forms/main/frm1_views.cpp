@@ -3,6 +3,7 @@
 #include "frm1.h"
 
 #include "ElementCell.h"
+#include "Legends.h"
 #include "Views.h"
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
@@ -27,8 +28,11 @@ void frm1::cmbTab_Click() {
                 return platform::stdText(defaultCellColors_[i]);
             },
             [this](int swatch) -> std::optional<std::uint32_t> {
-                if (swatch < 0 || swatch >= int(lblLegenda_.size()) || !lblLegenda_[swatch])
+                if (swatch < 0 || swatch >= int(lblLegenda_.size()))
                     return std::nullopt;
+                // A swatch whose panel was never shown is not built yet: it has its first colour.
+                if (!lblLegenda_[swatch])
+                    return legends::swatchColour(swatch);
                 return platform::toBgr(lblLegenda_[swatch]->palette().color(QPalette::Window));
             }};
         const views::CellColours colours = views::cellColours(*view, window);

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -52,9 +53,15 @@ void frm1::connectHandlers() {
         });
     cmbN_->installEventFilter(this);
     cmbTab_->installEventFilter(this);
+    for (QWidget* panel : pctLeg_)
+        panel->installEventFilter(this);
 }
 
 bool frm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        if (const auto panel = std::find(pctLeg_.begin(), pctLeg_.end(), watched); panel != pctLeg_.end())
+            fillLegendPanel(int(panel - pctLeg_.begin()));
+    }
     // The logo is a picture: a left click on it is its click.
     if (watched == imgLogo_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Start-up of the main window beside the floor (a bare Qt window showing one line of text), run
+# in turn, pair by pair, so that a drift of the machine's speed touches both alike. Prints each
+# figure's median and the median of the per-pair ratios.
+#   bench/startup_pairs.sh [BUILD_DIR] [PAIRS]      (needs a display: DISPLAY or xvfb-run)
+set -euo pipefail
+build=${1:-build}
+pairs=${2:-15}
+bench="$build/bench/bench_startup"
+median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
+frames=() ; rss=()
+for ((i = 0; i < pairs; i++)); do
+  floor=$("$bench" text 0 2>/dev/null)
+  main=$("$bench" main 0 2>/dev/null)
+  frames+=("$(awk '{print $4}' <<<"$floor") $(awk '{print $4}' <<<"$main")")
+  rss+=("$(awk '{print $7}' <<<"$floor") $(awk '{print $7}' <<<"$main")")
+done
+report() { # label, unit, then "floor main" pairs
+  local label=$1 unit=$2; shift 2
+  local f m r
+  f=$(printf '%s\n' "$@" | awk '{print $1}' | median)
+  m=$(printf '%s\n' "$@" | awk '{print $2}' | median)
+  r=$(printf '%s\n' "$@" | awk '{printf "%.3f\n", $2 / $1}' | median)
+  printf '%-12s floor %8s %s   main %8s %s   main/floor (median of pairs) %s\n' "$label" "$f" "$unit" "$m" "$unit" "$r"
+}
+echo "$pairs pairs"
+report "first frame" ms "${frames[@]}"
+report "resident" KiB "${rss[@]}"
