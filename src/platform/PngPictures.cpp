@@ -2,6 +2,7 @@
 #include "PngPictures.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
 
@@ -24,6 +25,9 @@ QIcon pngIcon(const QString& path) {
     if (single.isNull())
         return icon;
     icon.addPixmap(single);
+    // As QIcon does for the files it is given: the larger drawing only where screens want it.
+    if (qApp->devicePixelRatio() <= 1.0)
+        return icon;
     QString doubled = path;
     doubled.insert(path.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
     if (QFile::exists(doubled))

@@ -6,6 +6,7 @@
 #include "platform/BgrColour.h"
 #include "forms/main/MainLayout.h"
 
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -306,16 +307,18 @@ void TestMainWindow::picturesAreDrawnForBothScales() {
         if (!*row.icon)
             continue;
         const QWidget* control = child(*window, QString::fromLatin1(row.name));
+        QSize shown = control->size();
         if (const auto* button = qobject_cast<const QPushButton*>(control)) {
-            const QIcon icon = button->icon();
-            QCOMPARE(icon.pixmap(button->iconSize(), 1.0).deviceIndependentSize(), QSizeF(button->iconSize()));
-            QCOMPARE(icon.pixmap(button->iconSize(), 2.0).devicePixelRatio(), 2.0);
+            shown = button->iconSize();
+            QCOMPARE(button->icon().pixmap(shown, 1.0).deviceIndependentSize(), QSizeF(shown));
         } else {
-            QCOMPARE(qobject_cast<const QLabel*>(control)->pixmap().size(), control->size());
+            QCOMPARE(qobject_cast<const QLabel*>(control)->pixmap().size(), shown);
         }
+        QString doubled = QString::fromLatin1(row.icon);
+        doubled.insert(doubled.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+        QCOMPARE(QImageReader(doubled).size(), shown * 2);
     }
-    QCOMPARE(window->windowIcon().availableSizes(),
-             (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {128, 128}}));
+    QCOMPARE(window->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
 }
 
 void TestMainWindow::toolTipsSetAtLoad_data() {

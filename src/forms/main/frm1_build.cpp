@@ -52,7 +52,7 @@ frm1::frm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     initResources();
     setObjectName(QStringLiteral("frm1"));
     setWindowTitle(QStringLiteral(" Orvane"));
-    setWindowIcon(platform::pngIconSizes(QStringLiteral(":/icons/orvane-%1.png"), {16, 32, 64, 128}));
+    setWindowIcon(platform::pngIconSizes(QStringLiteral(":/icons/orvane-%1.png"), {16, 32, 48, 64}));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     layout::applyColours(this, colours::kWindowBack, layout::kDefault);
