@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
-# Start-up of the main window beside the floor (a bare Qt window showing one line of text), run
-# in turn, pair by pair, so that a drift of the machine's speed touches both alike. Prints each
-# figure's median and the median of the per-pair ratios.
+# Start-up of the main window beside the floor (a bare Qt window showing one line of text): the time
+# from launch (before the program is loaded) and from main() to the first frame, and the resident
+# memory then. The two run in turn, pair by pair, so that a drift of the machine's speed touches
+# both alike. Prints each figure's median and the median of the per-pair ratios.
 #   bench/startup_pairs.sh [BUILD_DIR] [PAIRS]      (needs a display: DISPLAY or xvfb-run)
 set -euo pipefail
 build=${1:-build}
 pairs=${2:-15}
 bench="$build/bench/bench_startup"
 median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
-frames=() ; rss=()
+run() { ORVANE_BENCH_LAUNCHED=$EPOCHREALTIME "$bench" "$1" 0 2>/dev/null; }
+frames=() ; launches=() ; rss=()
 for ((i = 0; i < pairs; i++)); do
-  floor=$("$bench" text 0 2>/dev/null)
-  main=$("$bench" main 0 2>/dev/null)
+  floor=$(run text)
+  main=$(run main)
   frames+=("$(awk '{print $4}' <<<"$floor") $(awk '{print $4}' <<<"$main")")
+  launches+=("$(awk '{print $(NF-1)}' <<<"$floor") $(awk '{print $(NF-1)}' <<<"$main")")
   rss+=("$(awk '{print $7}' <<<"$floor") $(awk '{print $7}' <<<"$main")")
 done
 report() { # label, unit, then "floor main" pairs
@@ -24,5 +27,6 @@ report() { # label, unit, then "floor main" pairs
   printf '%-12s floor %8s %s   main %8s %s   main/floor (median of pairs) %s\n' "$label" "$f" "$unit" "$m" "$unit" "$r"
 }
 echo "$pairs pairs"
-report "first frame" ms "${frames[@]}"
+report "from launch" ms "${launches[@]}"
+report "from main()" ms "${frames[@]}"
 report "resident" KiB "${rss[@]}"
