@@ -77,11 +77,17 @@ int main(int argc, char* argv[]) {
         elements->setListIndex(round % 2 ? 25 : 78);
         QCoreApplication::processEvents();
     });
+    // As the arrow keys go: each element after the one before, round the whole table.
+    const double steppingShown = meanMicros(rounds, [&](int round) {
+        elements->setListIndex(round % TPDEQ::kElementCount);
+        QCoreApplication::processEvents();
+    });
     const double viewChangeShown = meanMicros(rounds, [&](int round) {
         changeView(round);
         QCoreApplication::processEvents();
     });
     std::printf("selection               %8.1f us   (repainted %8.1f us)\n", selection, selectionShown);
+    std::printf("selection, next element  repainted %8.1f us\n", steppingShown);
     std::printf("view change, repainted  %8.1f us\n", viewChangeShown);
 
     // The start-up walk: from the first entry through the views up to "Propriedades".

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReadOnlyLineEdit.h"
 
+#include "Edges.h"
 #include "Fonts.h"
 
 #include <QMouseEvent>
@@ -15,15 +16,6 @@ const QColor kOuterTopLeft(128, 128, 128);
 const QColor kOuterBottomRight(255, 255, 255);
 const QColor kInnerTopLeft(64, 64, 64);
 const QColor kInnerBottomRight(212, 208, 200);
-
-void drawEdgeLines(QPainter& painter, const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
-    painter.setPen(topLeft);
-    painter.drawLine(box.topLeft(), box.topRight());
-    painter.drawLine(box.topLeft(), box.bottomLeft());
-    painter.setPen(bottomRight);
-    painter.drawLine(box.bottomLeft(), box.bottomRight());
-    painter.drawLine(box.topRight(), box.bottomRight());
-}
 } // namespace
 
 ReadOnlyLineEdit::ReadOnlyLineEdit(QWidget* parent) : QLineEdit(parent) {
@@ -45,8 +37,8 @@ void ReadOnlyLineEdit::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(this);
     const QRect outer = rect();
-    drawEdgeLines(painter, outer, kOuterTopLeft, kOuterBottomRight);
-    drawEdgeLines(painter, outer.adjusted(1, 1, -1, -1), kInnerTopLeft, kInnerBottomRight);
+    fillEdges(painter, outer, kOuterTopLeft, kOuterBottomRight);
+    fillEdges(painter, outer.adjusted(1, 1, -1, -1), kInnerTopLeft, kInnerBottomRight);
 }
 
 void ReadOnlyLineEdit::mouseReleaseEvent(QMouseEvent* event) {
@@ -70,11 +62,14 @@ void ReadOnlyLineEdit::showValue(const QString& text) {
     }
     if (!valueTip_)
         designTip_ = toolTip(); // a tip given after the first value still counts as the box's own
-    // The font first, so that the text is laid out once.
-    fitFontTo(text);
-    setText(text);
-    if (this->text() != text) // the box's change handling rewrote it
-        fitFontTo(this->text());
+    // A box that already shows this value keeps its font, tip and picture: nothing to repaint.
+    if (text != this->text()) {
+        // The font first, so that the text is laid out once.
+        fitFontTo(text);
+        setText(text);
+        if (this->text() != text) // the box's change handling rewrote it
+            fitFontTo(this->text());
+    }
     setCursorPosition(0);
 }
 

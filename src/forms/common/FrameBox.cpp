@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FrameBox.h"
 
+#include "platform/Edges.h"
+
 #include <QPainter>
 
 namespace {
@@ -20,11 +22,9 @@ void FrameBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
     const int lineY = metrics.height() / 2;
-    const QRect box = rect().adjusted(0, lineY, -2, -2);
-    painter.setPen(kEtchShadow);
-    painter.drawRect(box);
-    painter.setPen(kEtchLight);
-    painter.drawRect(box.translated(1, 1));
+    const QRect box = rect().adjusted(0, lineY, -1, -1);
+    platform::fillOutline(painter, box, kEtchShadow);
+    platform::fillOutline(painter, box.translated(1, 1), kEtchLight);
 
     if (caption_.isEmpty())
         return;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Shape.h"
 
+#include "platform/Edges.h"
+
 #include <QPainter>
 
 Shape::Shape(QWidget* parent) : QWidget(parent) {
@@ -23,8 +25,6 @@ void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (fill_)
         painter.fillRect(rect(), *fill_);
-    if (outline_) {
-        painter.setPen(*outline_);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    if (outline_)
+        platform::fillOutline(painter, rect(), *outline_);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ElementCell.h"
 
+#include "platform/Edges.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -64,6 +66,5 @@ void ElementCell::paintEvent(QPaintEvent*) {
     }
     if (!highlighted_)
         return;
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    platform::fillOutline(painter, rect(), Qt::black);
 }

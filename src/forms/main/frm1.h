@@ -147,6 +147,7 @@ class frm1 : public QWidget {
 
     QWidget* picTela_ = nullptr;
     QWidget* pctTabela_ = nullptr;
+    QWidget* tableGrid_ = nullptr; // see-through layer in pctTabela holding the cells and their headings
     std::array<ElementCell*, TPDEQ::kElementCount> lbl_{};
     std::array<platform::ReadOnlyLineEdit*, 22> txtValor_{};
     std::array<QLabel*, 22> lblNome_{};

@@ -114,9 +114,18 @@ void frm1::buildControls() {
 }
 
 void frm1::buildGrid() {
+    // The cells, their period numbers and group headings lie on one see-through layer under the
+    // table's other controls, in the table's own coordinates. Each move of the selection frame
+    // makes the window work out again which parts of the table its opaque children cover: with
+    // the layer that is one kept region to add, instead of some 200 rectangles.
+    tableGrid_ = new QWidget(pctTabela_);
+    tableGrid_->setObjectName(QStringLiteral("tableGrid"));
+    tableGrid_->setAccessibleName(QStringLiteral("Tabela periódica"));
+    tableGrid_->setGeometry(pctTabela_->rect());
+    tableGrid_->lower();
     for (int i = 0; i < TPDEQ::kElementCount; ++i) {
         const int z = i + 1;
-        auto* cell = new ElementCell(i, pctTabela_);
+        auto* cell = new ElementCell(i, tableGrid_);
         cell->setObjectName(indexedName("lbl", i));
         const grid::CellPlace place = grid::cellPlace(z);
         cell->setGeometry(platform::twipsRect(place.left, place.top, grid::kCellWidth, grid::kCellHeight));
@@ -130,7 +139,7 @@ void frm1::buildGrid() {
     for (int n = 0; n < int(lblPeriodo_.size()); ++n) {
         const layout::PeriodLabel& period = layout::periodLabels()[n];
         lblPeriodo_[n] = layout::makeLabel(
-            pctTabela_, indexedName("lblPeriodo", n),
+            tableGrid_, indexedName("lblPeriodo", n),
             {period.left, period.top, layout::kPeriodLabelWidth, layout::kPeriodLabelHeight},
             QString::fromLatin1(period.caption), kTableBack, kPeriodText, 8.25, layout::Centre, false);
     }
@@ -142,16 +151,16 @@ void frm1::buildHeadings() {
     for (int g = 0; g < grid::kColumnCount; ++g) {
         const int cellLeft = grid::columnLeft(g + 1);
         lblfamilia_[g] = layout::makeLabel(
-            pctTabela_, indexedName("lblfamilia", g), {cellLeft + 15, grid::topmostCellTop(g + 1) - 180, 405, 165},
+            tableGrid_, indexedName("lblfamilia", g), {cellLeft + 15, grid::topmostCellTop(g + 1) - 180, 405, 165},
             QString::number(g + 1), layout::kTransparent, kWhite, 6.75, layout::Centre, false);
         lblfamilia_[g + 18] = layout::makeLabel(
-            pctTabela_, indexedName("lblfamilia", g + 18), {cellLeft - 30, 60, 465, 225},
+            tableGrid_, indexedName("lblfamilia", g + 18), {cellLeft - 30, 60, 465, 225},
             platform::qtText(legends::familyName(g + 1)), kHeadingBack, kWhite, 8.25, layout::Centre, true);
     }
     lblfamilia_[36] =
-        layout::makeLabel(pctTabela_, indexedName("lblfamilia", 36), {3510, 60, 1365, 225},
+        layout::makeLabel(tableGrid_, indexedName("lblfamilia", 36), {3510, 60, 1365, 225},
                           QStringLiteral("8B"), kHeadingBack, kWhite, 8.25, layout::Centre, true);
-    lblfamilia_[37] = layout::makeLabel(pctTabela_, indexedName("lblfamilia", 37), {3630, 1590, 1185, 195},
+    lblfamilia_[37] = layout::makeLabel(tableGrid_, indexedName("lblfamilia", 37), {3630, 1590, 1185, 195},
                                         QStringLiteral("|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|"), kTableBack, kWhite,
                                         6.75, layout::Centre, false);
     // The bracket covers the three small "8B" labels it spans, with its own "8B" on their line.
