@@ -4,6 +4,7 @@
 #include "forms/startup/frmSplash.h"
 #include "platform/AppInfo.h"
 #include "platform/FocusStyle.h"
+#include "platform/Fonts.h"
 #include "platform/SingleInstance.h"
 #include "platform/StartupChecks.h"
 
@@ -31,6 +32,9 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&qtTexts);
     // One style everywhere, so the colours of the layout tables look the same on every desktop.
     QApplication::setStyle(new platform::FocusStyle);
+    // One family everywhere: messages, tool tips and menus too. A line edit also lays out its empty
+    // text in the application's font before it takes its own, which otherwise loads a second family.
+    QApplication::setFont(platform::uiFont(8.25));
 
     platform::SingleInstance instance(platform::SingleInstance::defaultNames());
     std::unique_ptr<frm1> mainWindow;

@@ -26,14 +26,14 @@ inline QFont uiFont(double points) {
 
 // The font narrowed just enough for the text to fit the width in one line, as a narrower face
 // would draw it; at most to 85 % of its width; fits, if given, tells whether the text then fits.
-// Texts that fit keep the font as it is, so they share its glyph cache. Advances scale with the
-// stretch, so the first guess is nearly always the answer; each further trial loads another font,
-// which is why there are so few.
+// Texts that fit keep the font as it is, so they share its glyph cache. Each trial stretch loads
+// a font of its own, so the first trial is the stretch that scales the text's advance down to the
+// width: it nearly always fits, and is then the widest that does or one short of it.
 inline QFont fittedFont(QFont font, const QString& text, int widthPx, bool* fits = nullptr) {
     constexpr int kNarrowest = 85;
     int advance = QFontMetrics(font).horizontalAdvance(text);
     if (advance > widthPx) {
-        int stretch = std::clamp(static_cast<int>((100LL * widthPx + advance - 1) / advance), kNarrowest, 99);
+        int stretch = std::clamp(static_cast<int>(100LL * widthPx / advance), kNarrowest, 99);
         for (;; --stretch) {
             font.setStretch(stretch);
             advance = QFontMetrics(font).horizontalAdvance(text);
