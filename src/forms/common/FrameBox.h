@@ -9,7 +9,6 @@ class FrameBox : public QWidget {
     Q_OBJECT
   public:
     FrameBox(const QString& caption, QWidget* parent);
-    QString caption() const { return caption_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
