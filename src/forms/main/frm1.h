@@ -155,7 +155,6 @@ class frm1 : public QWidget {
     std::array<QLabel*, 38> lblfamilia_{};
     std::array<QWidget*, legends::kPanelCount> pctLeg_{};
     std::array<QLabel*, legends::kSwatchCount> lblLegenda_{};
-    std::array<bool, legends::kPanelCount> legendFilled_{};
     std::array<QPushButton*, 2> optCol_{};
     platform::EventComboBox* cmbN_ = nullptr;
     platform::EventComboBox* cmbTab_ = nullptr;

@@ -199,10 +199,9 @@ void frm1::buildDetailPanel() {
 }
 
 void frm1::fillLegendPanel(int panelNumber) {
-    if (legendFilled_[panelNumber])
-        return;
-    legendFilled_[panelNumber] = true;
     QWidget* panel = pctLeg_[panelNumber];
+    if (panel->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        return; // filled already: a legend panel holds nothing but its rows
     for (const legends::Row& row : legends::rows()) {
         if (row.panel != panelNumber)
             continue;
