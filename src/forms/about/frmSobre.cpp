@@ -29,15 +29,15 @@ constexpr double kPoints = 9.75;
 // clang-format off
 const layout::ControlRow kControls[] = {
     // name         parent   kind           left   top  width height caption                       tip icon
-    {"Image1",      nullptr, Kind::Image,    120,   120,   720,  720, "", "", ":/icons/orvane.svg"},
+    {"Image1",      nullptr, Kind::Image,    120,   120,   720,  720, "", "", ":/icons/orvane.png"},
     {"lblName",     nullptr, Kind::Label,    990,    90,  4395,  255, "", "", "", kTransparent, kDefault, kPoints},
     {"lblVersao",   nullptr, Kind::Label,    990,   330,  1605,  255, "", "", "", kTransparent, kDefault, kPoints},
     {"lblLast",     nullptr, Kind::Label,    960,   570,  4305,  240, "", "", "", kTransparent, kDefault, kPoints},
     {"Line1",       nullptr, Kind::Shape,    120,   960,  5220,   15, "", "", "", colours::kBlack},
     {"Label2",      nullptr, Kind::Label,     90,  1020,  2025,  255, "Distribuído por:", "", "", kTransparent, kDefault, kPoints},
-    {"Image2",      nullptr, Kind::Image,   1770,  1020,  1200,  225, "", "", ":/icons/distributor.svg"},
+    {"Image2",      nullptr, Kind::Image,   1770,  1020,  1200,  225, "", "", ":/icons/distributor.png"},
     {"Label6",      nullptr, Kind::Label,     90,  1590,  1920,  240, "Desenvolvido por:", "", "", kTransparent, kDefault, kPoints},
-    {"imgMaker",    nullptr, Kind::Image,     90,  1830,   480,  480, "", "", ":/icons/maker.svg"},
+    {"imgMaker",    nullptr, Kind::Image,     90,  1830,   480,  480, "", "", ":/icons/maker.png"},
     {"Label4",      nullptr, Kind::Label,    630,  1830,  2730,  240, "Equipe Orvane", "", "", kTransparent, kDefault, kPoints},
     {"Shape1",      nullptr, Kind::Shape,   2115,  2400,  1245,  315, "", "", "", kButtonFace},
     {"lblOk",       nullptr, Kind::Label,   2145,  2430,  1185,  255, "OK", "", "", kButtonFace, colours::kWhite, kPoints, layout::Centre},

@@ -23,12 +23,6 @@ namespace {
 constexpr int kIconPx = 16;
 constexpr int kSearchMaxLength = 15;
 
-// The main window's pictures are PNGs drawn at build time; the other windows' are SVGs.
-QIcon pictureIcon(const char* path) {
-    const QString name = QString::fromLatin1(path);
-    return name.endsWith(QLatin1String(".png")) ? platform::pngIcon(name) : QIcon(name);
-}
-
 Qt::Alignment qtAlignment(Align align) {
     switch (align) {
     case Centre:
@@ -44,7 +38,7 @@ Qt::Alignment qtAlignment(Align align) {
 QPushButton* makePictureButton(const ControlRow& row, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(row.caption), parent);
     if (*row.icon) {
-        button->setIcon(pictureIcon(row.icon));
+        button->setIcon(platform::pngIcon(QString::fromLatin1(row.icon)));
         button->setIconSize(QSize(kIconPx, kIconPx));
     }
     button->setCheckable(row.kind != Kind::Button);
@@ -83,7 +77,7 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
     case Kind::Image: {
         auto* image = new QLabel(parent);
         const QSize size = platform::twipsRect(0, 0, row.width, row.height).size();
-        image->setPixmap(pictureIcon(row.icon).pixmap(size));
+        image->setPixmap(platform::pngIcon(QString::fromLatin1(row.icon)).pixmap(size));
         return image;
     }
     case Kind::Shape: {

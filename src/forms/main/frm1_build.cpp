@@ -27,7 +27,6 @@
 // The icons live in the static library; make sure its resources are registered.
 // (Outside any namespace, as the resource macro requires.)
 static void initResources() {
-    Q_INIT_RESOURCE(orvane);
     Q_INIT_RESOURCE(window_pictures);
 }
 

@@ -4,6 +4,7 @@
 #include "forms/common/ControlFactory.h"
 #include "forms/main/frm1.h"
 #include "platform/AppInfo.h"
+#include "platform/PngPictures.h"
 #include "platform/SingleInstance.h"
 #include "platform/Twips.h"
 
@@ -44,6 +45,6 @@ std::unique_ptr<frm1> frmSplash::Form_Load() {
 void frmSplash::showEvent(QShowEvent* event) {
     // The picture is drawn only if the form is ever shown; the start-up never shows it.
     if (picture_->pixmap().isNull())
-        picture_->setPixmap(QIcon(QStringLiteral(":/icons/splash.svg")).pixmap(size()));
+        picture_->setPixmap(platform::pngIcon(QStringLiteral(":/icons/splash.png")).pixmap(size()));
     QWidget::showEvent(event);
 }
