@@ -35,7 +35,7 @@ struct KeptValue {
 
 // clang-format off
 const KeptValue kKeptValues[] = {
-    {2,  TPDEQ::meltingPoint, "-272.2 °C a 26 atm", 0,    "helium has no melting point at 1 atm; this is the one under pressure"},
+    {2,  TPDEQ::meltingPoint, "-272 °C a 26 atm",   0,    "helium has no melting point at 1 atm; this is the one under pressure"},
     {2,  TPDEQ::density,      "0.0001785 g/cm³",    0.02, kMeasuredGas},
     {7,  TPDEQ::density,      "0.001251 g/cm³",     0.02, kMeasuredGas},
     {8,  TPDEQ::density,      "0.001429 g/cm³",     0.02, kMeasuredGas},
