@@ -209,7 +209,8 @@ void TestReferenceTables::thermalValues() {
     }
     const auto value = leadingNumber(text);
     QVERIFY2(value, qPrintable(text));
-    QVERIFY2(withinTolerance(column, *value, reference.toDouble()), qPrintable(text + " against " + reference));
+    QVERIFY2(withinTolerance(column, *value, reference.toDouble()),
+             qPrintable(text + " against " + reference));
     // Within the tolerance the row still writes the table's own digits, so a changed digit shows.
     QCOMPARE(text, reference + unitOf(column));
 }
@@ -222,7 +223,7 @@ void TestReferenceTables::radii_data() {
         const QString kind = row.value(QStringLiteral("field"));
         const ElementField field = kind == QLatin1String("covalent radius") ? TPDEQ::covalentRadius
                                    : kind == QLatin1String("atomic radius") ? TPDEQ::atomicRadius
-                                                                             : TPDEQ::name;
+                                                                            : TPDEQ::name;
         QVERIFY2(field != TPDEQ::name, qPrintable(kind));
         QTest::addRow("%s %s", qPrintable(row.value(QStringLiteral("symbol"))), qPrintable(kind))
             << row.value(QStringLiteral("Z")).toInt() << int(field) << row.value(QStringLiteral("value_A"));

@@ -48,7 +48,8 @@ void TestLegibility::everyValueFitsOrShowsWhole() {
     // A value a little too wide is drawn narrower and needs no tip; one past the narrowest font
     // shows whole in the tip; one that fits again gives the box its own font and tip back.
     auto* discovery = box(*window, 17);
-    const QString slightlyLong = QStringLiteral("Andrés Manuel del Río / 1801 - Nils Gabriel Sefström / 1830");
+    const QString slightlyLong =
+        QStringLiteral("Andrés Manuel del Río / 1801 - Nils Gabriel Sefström / 1830");
     const int room = discovery->textRoom();
     const int fullWidth = QFontMetrics(discovery->ownFont()).horizontalAdvance(slightlyLong);
     QVERIFY(fullWidth > room && fullWidth * 85 < room * 100);
