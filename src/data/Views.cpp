@@ -3,6 +3,8 @@
 
 #include "ColourText.h"
 
+#include <algorithm>
+
 namespace views {
 namespace {
 
@@ -78,6 +80,22 @@ std::optional<std::string> colourText(const View& view, int i, const WindowColou
     return std::nullopt;
 }
 
+// A name as the view list orders it: letters without case or accents ("Éter" between "Estado"
+// and "Ferro"); other characters by their code.
+std::string listKey(std::string_view name) {
+    // The base letter of each of U+00C0 ... U+00DF and, 32 code points on, of its lower-case pair.
+    constexpr std::string_view kLatin1Base = "aaaaaaaceeeeiiiidnooooo\xd7ouuuuyts";
+    std::string key;
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(name[at]);
+        if (byte == 0xC3 && at + 1 < name.size()) // a two-byte letter from U+00C0 to U+00FF
+            key += kLatin1Base[static_cast<unsigned char>(name[++at]) & 0x1F];
+        else
+            key += char(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
+    }
+    return key;
+}
+
 } // namespace
 
 std::span<const View> allViews() {
@@ -89,6 +107,8 @@ std::vector<std::string_view> offeredNames() {
     for (const View& view : kViews)
         if (view.offered)
             names.push_back(view.name);
+    std::stable_sort(names.begin(), names.end(),
+                     [](std::string_view a, std::string_view b) { return listKey(a) < listKey(b); });
     return names;
 }
 

@@ -35,9 +35,10 @@ struct View {
     bool offered;                                       // whether the view list offers it
 };
 
-// The offered views in the order they are added to the view list, then the ones it does not offer.
+// Every view the window recognises: the offered ones, then the ones the view list does not offer.
 std::span<const View> allViews();
-// The names of the offered views, in the order they are added to the list.
+// The names of the offered views in the order the view list shows them: alphabetical, without
+// regard to case or accents.
 std::vector<std::string_view> offeredNames();
 // The view with exactly this name, or null.
 const View* findView(std::string_view name);
