@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Views.h"
 
+#include "CellGrid.h"
 #include "ColourText.h"
 
 #include <algorithm>
@@ -63,21 +64,25 @@ std::string massColourText(std::int16_t atomicNumber) {
     return "&HBFF" + std::to_string(integerPart);
 }
 
-std::optional<std::string> colourText(const View& view, int i, const WindowColours& window) {
+std::optional<std::uint32_t> cellColour(const View& view, int i, const TPDEQ::SwatchReader& swatch) {
     const auto z = std::int16_t(i + 1);
+    std::optional<std::string> text;
     switch (view.rule) {
     case Rule::SavedDefaults:
-        return window.savedDefault ? window.savedDefault(i) : std::nullopt;
-    case Rule::ByNumber:
-        return view.colourOf(z);
+        return grid::defaultCellColour(z);
     case Rule::Gradient:
-        return colour::toText(gradientColour(i), colour::TextForm::Decimal);
+        return gradientColour(i);
+    case Rule::ByNumber:
+        text = view.colourOf(z);
+        break;
     case Rule::Lattice:
-        return LatticeColor(std::int16_t(i), window.swatch);
+        text = LatticeColor(std::int16_t(i), swatch);
+        break;
     case Rule::MassText:
-        return massColourText(z);
+        text = massColourText(z);
+        break;
     }
-    return std::nullopt;
+    return text ? colour::parseText(*text) : std::nullopt;
 }
 
 // A name as the view list orders it: letters without case or accents ("Éter" between "Estado"
@@ -119,12 +124,10 @@ const View* findView(std::string_view name) {
     return nullptr;
 }
 
-CellColours cellColours(const View& view, const WindowColours& window) {
+CellColours cellColours(const View& view, const TPDEQ::SwatchReader& swatch) {
     CellColours colours;
-    for (int i = 0; i < kElementCount; ++i) {
-        const auto text = colourText(view, i, window);
-        colours[i] = text ? colour::parseText(*text) : std::nullopt;
-    }
+    for (int i = 0; i < kElementCount; ++i)
+        colours[i] = cellColour(view, i, swatch);
     return colours;
 }
 
