@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EventComboBox.h"
 
-#include <QCollator>
-#include <QLocale>
 #include <QSignalBlocker>
 
 namespace platform {
@@ -31,20 +29,6 @@ void EventComboBox::appendSilently(const QStringList& entries) {
     const QSignalBlocker blocker(this);
     const int keep = currentIndex();
     addItems(entries);
-    setCurrentIndex(keep);
-}
-
-void EventComboBox::insertSortedSilently(const QStringList& entries) {
-    const QSignalBlocker blocker(this);
-    const int keep = currentIndex();
-    QCollator collator(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    for (const QString& entry : entries) {
-        int at = 0;
-        while (at < count() && collator.compare(itemText(at), entry) <= 0)
-            ++at;
-        insertItem(at, entry);
-    }
     setCurrentIndex(keep);
 }
 

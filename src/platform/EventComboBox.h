@@ -18,8 +18,6 @@ class EventComboBox : public QComboBox {
 
     // Appends the entries in the given order, leaving the selection as it was.
     void appendSilently(const QStringList& entries);
-    // Inserts each entry at its place in a case- and accent-insensitive alphabetical order.
-    void insertSortedSilently(const QStringList& entries);
     // Sets the list index and runs the handler, whether or not the index changes.
     void setListIndex(int index);
     int listIndex() const { return currentIndex(); }

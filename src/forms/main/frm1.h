@@ -111,8 +111,6 @@ class frm1 : public QWidget {
     int selectedIndex() const { return selectedIndex_; }
     int lastViewIndex() const { return lastViewIndex_; }
     bool comboHasFocus() const { return comboHasFocus_; }
-    const QStringList& cellSymbols() const { return cellSymbols_; }
-    const QStringList& defaultCellColors() const { return defaultCellColors_; }
     const std::optional<TPDEQ::ElementRecord>& currentRecord() const { return currentRecord_; }
     QPoint panelHome() const { return panelHome_; }
 
@@ -135,7 +133,6 @@ class frm1 : public QWidget {
     void nameForAccessibility();
     void connectHandlers();
     void setCellCaptions(bool withNumbers);
-    void setDetailText(int index, const QString& text);
     // The information and report windows, created (hidden) when they do not exist yet.
     frm2* loadInformationWindow();
     frm3* loadReportWindow();
@@ -172,8 +169,6 @@ class frm1 : public QWidget {
     QPointer<frm2> info_;
     QPointer<frm3> report_;
 
-    QStringList cellSymbols_;
-    QStringList defaultCellColors_;
     std::optional<TPDEQ::ElementRecord> currentRecord_;
     QPoint panelHome_;
     int selectedIndex_ = 0;

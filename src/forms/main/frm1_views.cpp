@@ -21,21 +21,15 @@ void frm1::cmbTab_Click() {
     std::optional<int> legendNumber = 0;
     const QString viewName = cmbTab_->itemText(k);
     if (const views::View* view = views::findView(platform::stdText(viewName))) {
-        const views::WindowColours window{
-            [this](int i) -> std::optional<std::string> {
-                if (i >= defaultCellColors_.size())
-                    return std::nullopt;
-                return platform::stdText(defaultCellColors_[i]);
-            },
-            [this](int swatch) -> std::optional<std::uint32_t> {
-                if (swatch < 0 || swatch >= int(lblLegenda_.size()))
-                    return std::nullopt;
-                // A swatch whose panel was never shown is not built yet: it has its first colour.
-                if (!lblLegenda_[swatch])
-                    return legends::swatchColour(swatch);
-                return platform::toBgr(lblLegenda_[swatch]->palette().color(QPalette::Window));
-            }};
-        const views::CellColours colours = views::cellColours(*view, window);
+        const auto swatch = [this](int swatch) -> std::optional<std::uint32_t> {
+            if (swatch < 0 || swatch >= int(lblLegenda_.size()))
+                return std::nullopt;
+            // A swatch whose panel was never shown is not built yet: it has its first colour.
+            if (!lblLegenda_[swatch])
+                return legends::swatchColour(swatch);
+            return platform::toBgr(lblLegenda_[swatch]->palette().color(QPalette::Window));
+        };
+        const views::CellColours colours = views::cellColours(*view, swatch);
         for (int i = 0; i < TPDEQ::kElementCount; ++i)
             if (colours[i])
                 lbl_[i]->setBackColor(platform::bgrColour(*colours[i]));
