@@ -28,9 +28,11 @@ void fillFrame(QPainter* painter, const QRect& rect, int thickness, const QColor
 
 void drawRing(QPainter* painter, const QRect& rect, const QColor& ring, const QColor& background) {
     const auto inset = [&rect](int by) { return rect.adjusted(by, by, -by, -by); };
+    painter->save();
     fillFrame(painter, inset(kRingInset - 1), 1, background);
     fillFrame(painter, inset(kRingInset), kRingWidth, ring);
     fillFrame(painter, inset(kRingInset + kRingWidth), 1, background);
+    painter->restore();
 }
 
 // One pixel of light on the top and left edges and of dark on the bottom and right ones, and a
@@ -58,6 +60,12 @@ bool isCheckable(const QWidget* widget) {
     return button && button->isCheckable();
 }
 
+// The face a push button is drawn on: darker while a checkable one is checked.
+QColor buttonFace(const QStyleOption& option, const QWidget* widget) {
+    const QColor face = option.palette.color(QPalette::Button);
+    return isCheckable(widget) && (option.state & QStyle::State_On) ? face.darker(kCheckedDarker) : face;
+}
+
 bool hasFocus(const QStyleOption* option) {
     return option->state & QStyle::State_HasFocus;
 }
@@ -71,47 +79,29 @@ bool hasEdge(const QStyleOption* option) {
 
 FocusStyle::FocusStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-QColor FocusStyle::buttonFace(const QStyleOption& option, const QWidget* widget) {
-    const QColor face = option.palette.color(QPalette::Button);
-    return isCheckable(widget) && (option.state & State_On) ? face.darker(kCheckedDarker) : face;
-}
-
 void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                const QWidget* widget) const {
-    if (element == PE_PanelButtonCommand && isCheckable(widget)) {
-        painter->save();
-        drawBevel(painter, option->rect, option->state & (State_On | State_Sunken), buttonFace(*option, widget));
-        painter->restore();
-        return;
-    }
+    if (element == PE_PanelButtonCommand && isCheckable(widget))
+        return drawBevel(painter, option->rect, option->state & (State_On | State_Sunken), buttonFace(*option, widget));
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     // A line edit with an edge: the ring goes inside the edge, around the text.
-    if (element == PE_PanelLineEdit && hasFocus(option) && hasEdge(option)) {
-        painter->save();
+    if (element == PE_PanelLineEdit && hasFocus(option) && hasEdge(option))
         drawRing(painter, option->rect, option->palette.color(QPalette::Text), option->palette.color(QPalette::Base));
-        painter->restore();
-    }
 }
 
 void FocusStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const {
     QProxyStyle::drawControl(element, option, painter, widget);
-    if (element != CE_PushButton || !hasFocus(option))
-        return;
-    painter->save();
-    drawRing(painter, option->rect, option->palette.color(QPalette::ButtonText), buttonFace(*option, widget));
-    painter->restore();
+    if (element == CE_PushButton && hasFocus(option))
+        drawRing(painter, option->rect, option->palette.color(QPalette::ButtonText), buttonFace(*option, widget));
 }
 
 void FocusStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                                     const QWidget* widget) const {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
-    if (control != CC_ComboBox || !hasFocus(option))
-        return;
-    painter->save();
-    drawRing(painter, option->rect, option->palette.color(QPalette::ButtonText),
-             option->palette.color(QPalette::Button));
-    painter->restore();
+    if (control == CC_ComboBox && hasFocus(option))
+        drawRing(painter, option->rect, option->palette.color(QPalette::ButtonText),
+                 option->palette.color(QPalette::Button));
 }
 
 QRect FocusStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const {

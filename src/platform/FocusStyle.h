@@ -26,9 +26,6 @@ class FocusStyle : public QProxyStyle {
                             const QWidget* widget) const override;
     // A line edit's text keeps clear of the ring.
     QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override;
-
-    // The face a push button is drawn on: darker while a checkable one is checked.
-    static QColor buttonFace(const QStyleOption& option, const QWidget* widget);
 };
 
 } // namespace platform

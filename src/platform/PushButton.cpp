@@ -20,19 +20,21 @@ QKeyEvent asSpace(const QKeyEvent& event) {
 } // namespace
 
 void PushButton::keyPressEvent(QKeyEvent* event) {
-    if (!isEnter(*event))
-        return QPushButton::keyPressEvent(event);
-    QKeyEvent space = asSpace(*event);
-    QPushButton::keyPressEvent(&space);
-    event->setAccepted(space.isAccepted());
+    passOn(event);
 }
 
 void PushButton::keyReleaseEvent(QKeyEvent* event) {
-    if (!isEnter(*event))
-        return QPushButton::keyReleaseEvent(event);
+    passOn(event);
+}
+
+void PushButton::passOn(QKeyEvent* event) {
     QKeyEvent space = asSpace(*event);
-    QPushButton::keyReleaseEvent(&space);
-    event->setAccepted(space.isAccepted());
+    QKeyEvent* passed = isEnter(*event) ? &space : event;
+    if (event->type() == QEvent::KeyPress)
+        QPushButton::keyPressEvent(passed);
+    else
+        QPushButton::keyReleaseEvent(passed);
+    event->setAccepted(passed->isAccepted());
 }
 
 } // namespace platform

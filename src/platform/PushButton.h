@@ -16,6 +16,10 @@ class PushButton : public QPushButton {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    // Hands the key on to the button, with Space in place of Enter.
+    void passOn(QKeyEvent* event);
 };
 
 } // namespace platform
