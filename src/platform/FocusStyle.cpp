@@ -82,29 +82,33 @@ FocusStyle::FocusStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fus
 void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                const QWidget* widget) const {
     if (element == PE_PanelButtonCommand && isCheckable(widget))
-        return drawBevel(painter, option->rect, option->state & (State_On | State_Sunken), buttonFace(*option, widget));
+        return drawBevel(painter, option->rect, option->state & (State_On | State_Sunken),
+                         buttonFace(*option, widget));
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     // A line edit with an edge: the ring goes inside the edge, around the text.
     if (element == PE_PanelLineEdit && hasFocus(option) && hasEdge(option))
-        drawRing(painter, option->rect, option->palette.color(QPalette::Text), option->palette.color(QPalette::Base));
+        drawRing(painter, option->rect, option->palette.color(QPalette::Text),
+                 option->palette.color(QPalette::Base));
 }
 
 void FocusStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const {
     QProxyStyle::drawControl(element, option, painter, widget);
     if (element == CE_PushButton && hasFocus(option))
-        drawRing(painter, option->rect, option->palette.color(QPalette::ButtonText), buttonFace(*option, widget));
+        drawRing(painter, option->rect, option->palette.color(QPalette::ButtonText),
+                 buttonFace(*option, widget));
 }
 
-void FocusStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
-                                    const QWidget* widget) const {
+void FocusStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                    QPainter* painter, const QWidget* widget) const {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     if (control == CC_ComboBox && hasFocus(option))
         drawRing(painter, option->rect, option->palette.color(QPalette::ButtonText),
                  option->palette.color(QPalette::Button));
 }
 
-QRect FocusStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const {
+QRect FocusStyle::subElementRect(SubElement element, const QStyleOption* option,
+                                 const QWidget* widget) const {
     const QRect rect = QProxyStyle::subElementRect(element, option, widget);
     if (element != SE_LineEditContents || !hasEdge(option))
         return rect;

@@ -25,7 +25,8 @@ class FocusStyle : public QProxyStyle {
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                             const QWidget* widget) const override;
     // A line edit's text keeps clear of the ring.
-    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override;
+    QRect subElementRect(SubElement element, const QStyleOption* option,
+                         const QWidget* widget) const override;
 };
 
 } // namespace platform

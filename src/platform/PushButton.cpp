@@ -13,8 +13,8 @@ bool isEnter(const QKeyEvent& event) {
 
 // The same key event with Space in place of Enter.
 QKeyEvent asSpace(const QKeyEvent& event) {
-    return QKeyEvent(event.type(), Qt::Key_Space, event.modifiers() & ~Qt::KeypadModifier, QStringLiteral(" "),
-                     event.isAutoRepeat(), ushort(event.count()));
+    return QKeyEvent(event.type(), Qt::Key_Space, event.modifiers() & ~Qt::KeypadModifier,
+                     QStringLiteral(" "), event.isAutoRepeat(), ushort(event.count()));
 }
 
 } // namespace

@@ -16,8 +16,11 @@ namespace {
 
 // Relative luminance and contrast ratio as WCAG defines them.
 double luminance(const QColor& colour) {
-    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
 }
 
 double contrast(const QColor& a, const QColor& b) {
@@ -120,7 +123,8 @@ void TestAccessibility::keyboardFocusShowsOnPictureButtons() {
 
 void TestAccessibility::focusRingStandsOut_data() {
     QTest::addColumn<QString>("control");
-    for (const char* name : {"cmbN", "cmbTab", "txtBusca", "cmdA", "cmdP2", "cmdRel", "chkOnTop", "optCol(0)", "optCol(1)"})
+    for (const char* name :
+         {"cmbN", "cmbTab", "txtBusca", "cmdA", "cmdP2", "cmdRel", "chkOnTop", "optCol(0)", "optCol(1)"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -145,7 +149,9 @@ void TestAccessibility::focusRingStandsOut() {
                  {"left", {0, h / 2}, {1, 0}},
                  {"right", {w - 1, h / 2}, {-1, 0}}};
     for (const auto& side : sides) {
-        const auto at = [&](const QImage& image, int i) { return image.pixelColor(side.edge + side.step * i); };
+        const auto at = [&](const QImage& image, int i) {
+            return image.pixelColor(side.edge + side.step * i);
+        };
         int start = 0;
         while (start < 8 && contrast(at(after, start), at(before, start)) < 3)
             ++start;
