@@ -16,7 +16,8 @@
 // The code is split into files by concern. Building (frm1_build, then Form_Load in frm1_load)
 // creates the controls, connects them once (frm1_wiring) and runs handlers; the handlers
 // (frm1_selection, frm1_captions, frm1_views, frm1_headings, frm1_search, frm1_report,
-// frm1_keys, frm1_animation, frm1_windows, frm1_resize) never call back into building.
+// frm1_keys, frm1_animation, frm1_windows, frm1_resize) never call back into building. A legend
+// panel's rows are built when the panel is first shown (frm1_legends).
 #pragma once
 
 #include "ElementTable.h"
@@ -146,10 +147,10 @@ class frm1 : public QWidget {
     QWidget* pctTabela_ = nullptr;
     QWidget* tableGrid_ = nullptr; // see-through layer in pctTabela holding the cells and their headings
     std::array<ElementCell*, TPDEQ::kElementCount> lbl_{};
-    std::array<platform::ReadOnlyLineEdit*, 22> txtValor_{};
+    std::array<platform::ReadOnlyLineEdit*, 22> txtValor_{}; // indexed by card::Box
     std::array<QLabel*, 22> lblNome_{};
     std::array<QLabel*, 9> lblPeriodo_{};
-    std::array<QLabel*, 38> lblfamilia_{};
+    std::array<QLabel*, 38> lblfamilia_{}; // see layout::kHeadingCount
     std::array<QWidget*, legends::kPanelCount> pctLeg_{};
     std::array<QLabel*, legends::kSwatchCount> lblLegenda_{};
     std::array<QPushButton*, 2> optCol_{};

@@ -5,6 +5,7 @@
 #include "ElementCell.h"
 #include "Legends.h"
 #include "Views.h"
+#include "platform/AppInfo.h"
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
 #include "platform/QtText.h"
@@ -38,7 +39,7 @@ void frm1::cmbTab_Click() {
     // Every other panel is hidden, so at most one shows; the one kept is not hidden and shown again.
     for (int n = 0; n < int(pctLeg_.size()); ++n)
         pctLeg_[n]->setVisible(legendNumber == n);
-    setWindowTitle(QStringLiteral(" Orvane - ") + viewName);
+    setWindowTitle(platform::caption(viewName));
 }
 
 void frm1::cmdA2_Click() {
