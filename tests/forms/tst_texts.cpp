@@ -20,8 +20,9 @@ struct Tip {
 
 constexpr const char* kDegrees = "grau(s) Celsius";
 constexpr const char* kAngstrom = "1 Angström (Å) = 1E-10 m = 10^(-10) m";
-constexpr const char* kMass = "Valores incertos estão entre parênteses. Entre colchetes, valores do isótopo mais "
-                              "estável. O valores têm como referência o isótopo 12 do carbono";
+constexpr const char* kMass =
+    "Valores incertos estão entre parênteses. Entre colchetes, valores do isótopo mais "
+    "estável. O valores têm como referência o isótopo 12 do carbono";
 
 // The element cells, lbl(*), read their atomic number, " - " and the element's name. Controls not
 // listed have no tool tip; the report, About and information windows have none at all.

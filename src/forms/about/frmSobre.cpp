@@ -47,12 +47,7 @@ const layout::ControlRow kControls[] = {
     {"Label1",      nullptr, Kind::Label,     90,  4050,  4395,  255, "Equipe de testes do Orvane", "", "", kTransparent, kDefault, kPoints},
 };
 
-struct AddressBox {
-    const char* name;
-    layout::TwipsRect place;
-    const char* text;
-};
-const AddressBox kAddresses[] = {
+const frmSobre::AddressBox kAddresses[] = {
     {"txtSite", {90, 1260, 5265, 315}, "https://www.example.org/orvane"},
     {"txtMail", {630, 2070, 2565, 285}, "orvane@example.org"},
 };
@@ -62,6 +57,14 @@ constexpr const char* kBold[] = {"lblName", "Label2", "Label6", "lblOk", "Label3
 constexpr const char* kSizedToText[] = {"lblLast", "Label6", "Label4"};
 
 } // namespace
+
+std::span<const layout::ControlRow> frmSobre::controlRows() {
+    return kControls;
+}
+
+std::span<const frmSobre::AddressBox> frmSobre::addressBoxes() {
+    return kAddresses;
+}
 
 frmSobre::frmSobre(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),

@@ -4,7 +4,10 @@
 // window while it is open; built anew each time it opens.
 #pragma once
 
+#include "forms/common/LayoutRows.h"
+
 #include <QDialog>
+#include <span>
 
 class QLabel;
 
@@ -12,6 +15,15 @@ class frmSobre : public QDialog {
     Q_OBJECT
   public:
     explicit frmSobre(QWidget* mainWindow);
+
+    // The window's layout: the controls of its table, and the two borderless address boxes.
+    struct AddressBox {
+        const char* name;
+        layout::TwipsRect place;
+        const char* text;
+    };
+    static std::span<const layout::ControlRow> controlRows();
+    static std::span<const AddressBox> addressBoxes();
 
     void Form_Load();
     void lblOk_Click();

@@ -36,6 +36,14 @@ QString yesNo(bool value) {
 
 } // namespace
 
+std::span<const layout::ControlRow> frm2::controlRows() {
+    return kControls;
+}
+
+layout::TwipsRect frm2::picturePlace() {
+    return kPicture;
+}
+
 frm2::frm2(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       mainWindow_(mainWindow) {

@@ -4,7 +4,10 @@
 // search word; its texts are filled once, when it is created, and kept while it is open.
 #pragma once
 
+#include "forms/common/LayoutRows.h"
+
 #include <QWidget>
+#include <span>
 
 class QLineEdit;
 
@@ -14,6 +17,10 @@ class frm2 : public QWidget {
     // The window belongs to the main window, so that closing the main window ends the program
     // while this one is open.
     explicit frm2(QWidget* mainWindow);
+
+    // The window's layout: the controls of its table, and the place of the comparison picture.
+    static std::span<const layout::ControlRow> controlRows();
+    static layout::TwipsRect picturePlace();
 
     void Form_Load();
 

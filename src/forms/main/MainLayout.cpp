@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainLayout.h"
 
+#include "CellGrid.h"
 #include "forms/common/Colours.h"
 
 namespace layout {
@@ -154,6 +155,21 @@ const PeriodLabel kPeriodLabels[] = {
 
 std::span<const PeriodLabel> periodLabels() {
     return kPeriodLabels;
+}
+
+TwipsRect headingRect(int index) {
+    if (index == kWide8B)
+        return {3510, 60, 1365, 225};
+    if (index == kBracket8B)
+        return {3630, 1590, 1185, 195};
+    // The heading row runs across the top of the table; each group's small number sits just
+    // above the topmost cell of its column.
+    if (index >= kHeadingRow) {
+        const int group = index - kHeadingRow + 1;
+        return {grid::columnLeft(group) - 30, 60, 465, 225};
+    }
+    const int group = index - kSmallHeadings + 1;
+    return {grid::columnLeft(group) + 15, grid::topmostCellTop(group) - 180, 405, 165};
 }
 
 } // namespace layout

@@ -24,6 +24,9 @@ struct DetailField {
     const char* captionTip;
 };
 std::span<const DetailField> detailFields(); // n = 1 ... 21
+inline constexpr int kDetailBoxHeight = 360;
+// The CAS-ID box txtValor(0), inside the frame Frame2.
+inline constexpr TwipsRect kCasBox = {60, 240, 1425, 315};
 
 // Where the caption lblNome(n) of a detail field sits: directly above its box, in the box's band.
 TwipsRect captionRect(const DetailField& field);
@@ -49,6 +52,8 @@ inline constexpr int kHeadingRow = 18;
 inline constexpr int kWide8B = 36;
 inline constexpr int kBracket8B = 37;
 inline constexpr int kHeadingCount = 38;
+// Where heading lblfamilia(index) sits in the table area.
+TwipsRect headingRect(int index);
 
 } // namespace layout
 

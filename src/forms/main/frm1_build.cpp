@@ -42,7 +42,6 @@ constexpr std::uint32_t kPeriodText = colours::kCaptionBack;
 constexpr std::uint32_t kHeadingBack = colours::kDetailBack;
 constexpr std::uint32_t kBoxBack = colours::kBlack;
 constexpr std::uint32_t kBoxText = colours::kValueGreen;
-constexpr int kBoxHeight = 360;
 constexpr double kCellPoints = 9.75;
 constexpr double kHydrogenPoints = 8.25;
 
@@ -147,23 +146,23 @@ void frm1::buildGrid() {
 }
 
 void frm1::buildHeadings() {
-    // Each group's small number sits just above the topmost cell of its column; the heading row
-    // runs across the top of the table.
+    // Each group's small number over its column, and its family name in the heading row.
     for (int g = 0; g < grid::kColumnCount; ++g) {
-        const int cellLeft = grid::columnLeft(g + 1);
-        lblfamilia_[layout::kSmallHeadings + g] = layout::makeLabel(
-            tableGrid_, indexedName("lblfamilia", layout::kSmallHeadings + g), {cellLeft + 15, grid::topmostCellTop(g + 1) - 180, 405, 165},
-            QString::number(g + 1), layout::kTransparent, kWhite, 6.75, layout::Centre, false);
-        lblfamilia_[layout::kHeadingRow + g] = layout::makeLabel(
-            tableGrid_, indexedName("lblfamilia", layout::kHeadingRow + g), {cellLeft - 30, 60, 465, 225},
+        const int small = layout::kSmallHeadings + g;
+        lblfamilia_[small] = layout::makeLabel(tableGrid_, indexedName("lblfamilia", small),
+                                               layout::headingRect(small), QString::number(g + 1),
+                                               layout::kTransparent, kWhite, 6.75, layout::Centre, false);
+        const int heading = layout::kHeadingRow + g;
+        lblfamilia_[heading] = layout::makeLabel(
+            tableGrid_, indexedName("lblfamilia", heading), layout::headingRect(heading),
             platform::qtText(legends::familyName(g + 1)), kHeadingBack, kWhite, 8.25, layout::Centre, true);
     }
-    lblfamilia_[layout::kWide8B] =
-        layout::makeLabel(tableGrid_, indexedName("lblfamilia", layout::kWide8B), {3510, 60, 1365, 225},
-                          QStringLiteral("8B"), kHeadingBack, kWhite, 8.25, layout::Centre, true);
-    lblfamilia_[layout::kBracket8B] = layout::makeLabel(tableGrid_, indexedName("lblfamilia", layout::kBracket8B), {3630, 1590, 1185, 195},
-                                        QStringLiteral("|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|"), kTableBack, kWhite,
-                                        6.75, layout::Centre, false);
+    lblfamilia_[layout::kWide8B] = layout::makeLabel(
+        tableGrid_, indexedName("lblfamilia", layout::kWide8B), layout::headingRect(layout::kWide8B),
+        QStringLiteral("8B"), kHeadingBack, kWhite, 8.25, layout::Centre, true);
+    lblfamilia_[layout::kBracket8B] = layout::makeLabel(
+        tableGrid_, indexedName("lblfamilia", layout::kBracket8B), layout::headingRect(layout::kBracket8B),
+        QStringLiteral("|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|"), kTableBack, kWhite, 6.75, layout::Centre, false);
     // The bracket covers the three small "8B" labels it spans, with its own "8B" on their line.
     lblfamilia_[layout::kBracket8B]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     lblfamilia_[layout::kBracket8B]->raise();
@@ -181,7 +180,9 @@ void frm1::buildDetailPanel() {
         return box;
     };
     auto*& cas = txtValor_[card::casBox];
-    cas = makeBox(control("Frame2"), card::casBox, platform::twipsRect(60, 240, 1425, 315));
+    const layout::TwipsRect casPlace = layout::kCasBox;
+    cas = makeBox(control("Frame2"), card::casBox,
+                  platform::twipsRect(casPlace.left, casPlace.top, casPlace.width, casPlace.height));
     cas->setEdge(false);
     cas->setFont(platform::uiFont(12));
     layout::applyColours(cas, kTableBack, kBoxText);
@@ -193,7 +194,8 @@ void frm1::buildDetailPanel() {
                                         8.25, layout::Centre, true);
         lblNome_[n]->setToolTip(QString::fromUtf8(field.captionTip));
         txtValor_[n] =
-            makeBox(detailPanel, n, platform::twipsRect(field.left, field.boxTop, field.width, kBoxHeight));
+            makeBox(detailPanel, n,
+                    platform::twipsRect(field.left, field.boxTop, field.width, layout::kDetailBoxHeight));
         txtValor_[n]->setFont(platform::uiFont(9.75));
         txtValor_[n]->setToolTip(QString::fromUtf8(field.boxTip));
         layout::applyColours(txtValor_[n], kBoxBack, kBoxText);
