@@ -1,9 +1,15 @@
 # Text helpers for the Debian package's files: reading the AppStream metainfo and the element-data
 # notes, wrapping paragraphs into the indented lines of a Debian control or copyright field.
 #
-# CMake lists are ';'-separated, and the texts contain semicolons; every helper that splits a text
-# into a list hides its semicolons behind a control character first and brings them back after.
+# CMake lists are ';'-separated, and the texts contain semicolons. The helpers that return lists
+# of texts hide their semicolons behind a control character; orvane_wrap_paragraph and
+# orvane_unhide_semicolons bring them back.
 string(ASCII 1 ORVANE_SEMICOLON)
+
+function(orvane_unhide_semicolons text out)
+  string(REPLACE "${ORVANE_SEMICOLON}" ";" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
 
 # The lines of a text as a list (semicolons hidden).
 function(orvane_text_lines text out)
@@ -44,12 +50,12 @@ function(orvane_wrap_paragraph text first rest out)
   endforeach()
   list(APPEND lines "${line}")
   list(JOIN lines "\n" wrapped)
-  string(REPLACE "${ORVANE_SEMICOLON}" ";" wrapped "${wrapped}")
+  orvane_unhide_semicolons("${wrapped}" wrapped)
   set(${out} "${wrapped}" PARENT_SCOPE)
 endfunction()
 
 # The text of every element `tag` in `xml` whose xml:lang is `lang`, one list item per element,
-# entities undone and blanks collapsed. Elements with markup inside are not matched.
+# entities undone, blanks collapsed, semicolons hidden. Elements with markup inside are not matched.
 function(orvane_metainfo_texts xml tag lang out)
   string(REPLACE ";" "${ORVANE_SEMICOLON}" xml "${xml}")
   string(REGEX MATCHALL "<${tag} xml:lang=\"${lang}\">[^<]*</${tag}>" elements "${xml}")
@@ -90,7 +96,7 @@ function(orvane_rfc2822_date iso out)
 endfunction()
 
 # The rows of the element-data notes' source table as "field: reference" items, emphasis marks
-# dropped. The table is the one whose rows start with a field number ("| 2 atomic mass | ...").
+# dropped, semicolons hidden. The table is the one whose rows start with a field number ("| 2 atomic mass | ...").
 function(orvane_element_data_sources markdown out)
   orvane_text_lines("${markdown}" lines)
   set(items)
