@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of a search that finds nothing, so runs all four passes over the 118 elements.
 // Not a test: run it by hand.   bench_search [ROUNDS]
-#include "Search.h"
+#include "data/Search.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the colour-text parser. Whatever it accepts is a 24-bit colour that both text forms
 // give back unchanged.
-#include "ColourText.h"
+#include "data/ColourText.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the search. Any bytes, read as UTF-8 with replacement, end in exactly one outcome,
 // the same on a second run, and a found element is one of the 118.
-#include "Search.h"
+#include "data/Search.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AnimationDraws.h"
+#include "data/AnimationDraws.h"
 
-#include "ElementTable.h"
+#include "data/ElementTable.h"
 
 namespace animation {
 

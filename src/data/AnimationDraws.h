@@ -2,7 +2,7 @@
 // Orvane - what one tick of the animation shows: a group numbering, an element and a view.
 #pragma once
 
-#include "RandomSource.h"
+#include "data/RandomSource.h"
 
 namespace animation {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ArrowSteps.h"
+#include "data/ArrowSteps.h"
 
 namespace keys {
 namespace {

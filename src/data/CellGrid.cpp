@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CellGrid.h"
+#include "data/CellGrid.h"
 
-#include "ElementTable.h"
-#include "NumberRuns.h"
+#include "data/ElementTable.h"
+#include "data/NumberRuns.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ColourFunctions.h"
+#include "data/ColourFunctions.h"
 
-#include "ColourText.h"
-#include "NumberRuns.h"
-#include "ValueDecoders.h"
+#include "data/ColourText.h"
+#include "data/NumberRuns.h"
+#include "data/ValueDecoders.h"
 
 #include <span>
 #include <string_view>

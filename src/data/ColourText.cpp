@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ColourText.h"
+#include "data/ColourText.h"
 
 #include <charconv>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ElementCard.h"
+#include "data/ElementCard.h"
 
-#include "ElementTable.h"
-#include "ValueDecoders.h"
+#include "data/ElementTable.h"
+#include "data/ValueDecoders.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -25,7 +25,7 @@ std::string entryText(int atomicNumber) {
     char digits[4];
     std::snprintf(digits, sizeof digits, "%03d", atomicNumber);
     const auto z = std::int16_t(atomicNumber);
-    return std::string(TPDEQ::ElementText(z, TPDEQ::name)) + " - " + digits;
+    return std::string(TPDEQ::ElementText(z, TPDEQ::ElementField::name)) + " - " + digits;
 }
 
 std::optional<int> atomicNumberOf(std::string_view entry) {
@@ -41,11 +41,11 @@ std::optional<int> atomicNumberOf(std::string_view entry) {
 std::string cellToolTip(int atomicNumber) {
     if (!isElement(atomicNumber))
         return {};
-    return std::to_string(atomicNumber) + " - " + std::string(TPDEQ::ElementText(std::int16_t(atomicNumber), TPDEQ::name));
+    return std::to_string(atomicNumber) + " - " + std::string(TPDEQ::ElementText(std::int16_t(atomicNumber), TPDEQ::ElementField::name));
 }
 
 std::string shown(Box box, std::string text) {
-    if (box <= englishNameBox && TPDEQ::showsDecimalComma(box))
+    if (box <= englishNameBox && TPDEQ::showsDecimalComma(TPDEQ::ElementField(box)))
         std::replace(text.begin(), text.end(), '.', ',');
     return text;
 }
@@ -62,7 +62,7 @@ std::array<std::string, kBoxCount> boxTexts(int atomicNumber) {
     texts[latticeBox] = TPDEQ::LatticeName(z);
     texts[stateBox] = TPDEQ::StateName(z);
     texts[originBox] = TPDEQ::OriginName(z);
-    texts[casBox] = TPDEQ::ElementText(z, TPDEQ::casNumber);
+    texts[casBox] = TPDEQ::ElementText(z, TPDEQ::ElementField::casNumber);
     return texts;
 }
 

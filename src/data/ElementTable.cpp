@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ElementTable.h"
+#include "data/ElementTable.h"
 
 #include <string_view>
 
@@ -10,7 +10,7 @@ namespace {
 // The atomic volume (field 12) is the molar mass over the density of the solid or, for bromine and
 // mercury, the liquid; for the gases it is the volume of the condensed phase. The references of
 // every field are listed in docs/element-data.md.
-constexpr std::string_view kElementRows[kElementCount][20] = {
+constexpr std::string_view kElementRows[kElementCount][kFieldCount] = {
 #include "rows/elements_001_030.inc"
 #include "rows/elements_031_060.inc"
 #include "rows/elements_061_090.inc"
@@ -30,9 +30,9 @@ std::optional<ElementRecord> GetElementRecord(std::int16_t atomicNumber) {
 }
 
 std::string_view ElementText(std::int16_t atomicNumber, ElementField field) {
-    if (atomicNumber < 1 || atomicNumber > kElementCount || field >= std::size(kElementRows[0]))
+    if (atomicNumber < 1 || atomicNumber > kElementCount || std::size_t(field) >= kFieldCount)
         return {};
-    return kElementRows[atomicNumber - 1][field];
+    return kElementRows[atomicNumber - 1][std::size_t(field)];
 }
 
 } // namespace TPDEQ

@@ -11,7 +11,7 @@
 namespace TPDEQ {
 
 // Field indices of an element record. Callers select fields by index, so these never change.
-enum ElementField : std::size_t {
+enum class ElementField : std::size_t {
     name = 0,
     atomicNumber,
     atomicMass,
@@ -36,12 +36,20 @@ enum ElementField : std::size_t {
 
 inline constexpr std::int16_t kElementCount = 118;
 
+inline constexpr std::size_t kFieldCount = 20;
+
 // The fields that the detail panel shows with a decimal comma: the mass and the measured values.
-constexpr bool showsDecimalComma(std::size_t field) {
-    return field == atomicMass || (field >= meltingPoint && field <= conductivity);
+constexpr bool showsDecimalComma(ElementField field) {
+    return field == ElementField::atomicMass ||
+           (field >= ElementField::meltingPoint && field <= ElementField::conductivity);
 }
 
-using ElementRecord = std::array<std::string, 20>;
+// The 20 texts of one element, indices 0 to 19, also read by field.
+struct ElementRecord : std::array<std::string, kFieldCount> {
+    using array::operator[];
+    const std::string& operator[](ElementField field) const { return array::operator[](std::size_t(field)); }
+    std::string& operator[](ElementField field) { return array::operator[](std::size_t(field)); }
+};
 
 // The record of the element with this atomic number (1 to 118), as a new independent copy;
 // std::nullopt for any other number.

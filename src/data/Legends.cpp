@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Legends.h"
+#include "data/Legends.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RandomSource.h"
+#include "data/RandomSource.h"
 
 #include <chrono>
 #include <cmath>

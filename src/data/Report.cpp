@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Report.h"
+#include "data/Report.h"
 
-#include "Version.h"
+#include "data/Version.h"
 
 namespace report {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Search.h"
+#include "data/Search.h"
 
-#include "CellGrid.h"
-#include "ElementTable.h"
+#include "data/CellGrid.h"
+#include "data/ElementTable.h"
 
 #include <algorithm>
 #include <array>
@@ -29,8 +29,8 @@ const UpperNames& upperNames() {
         UpperNames read;
         for (int z = 1; z <= TPDEQ::kElementCount; ++z) {
             read.symbols[z - 1] = UpperCase(fromUtf8(grid::cellSymbol(z)));
-            read.portuguese[z - 1] = UpperCase(fromUtf8(TPDEQ::ElementText(std::int16_t(z), TPDEQ::name)));
-            read.english[z - 1] = UpperCase(fromUtf8(TPDEQ::ElementText(std::int16_t(z), TPDEQ::englishName)));
+            read.portuguese[z - 1] = UpperCase(fromUtf8(TPDEQ::ElementText(std::int16_t(z), TPDEQ::ElementField::name)));
+            read.english[z - 1] = UpperCase(fromUtf8(TPDEQ::ElementText(std::int16_t(z), TPDEQ::ElementField::englishName)));
             read.portugueseFolded3[z - 1] = FoldAccents(left(read.portuguese[z - 1], 3));
             read.englishFolded3[z - 1] = FoldAccents(left(read.english[z - 1], 3));
         }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ValueDecoders.h"
+#include "data/ValueDecoders.h"
 
-#include "NumberRuns.h"
+#include "data/NumberRuns.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Views.h"
+#include "data/Views.h"
 
-#include "CellGrid.h"
-#include "ColourText.h"
+#include "data/CellGrid.h"
+#include "data/ColourText.h"
 
 #include <algorithm>
 
@@ -55,7 +55,7 @@ std::uint32_t gradientColour(int i) {
 // parentheses gives the three characters after the bracket. No number gives 0.
 std::string massColourText(std::int16_t atomicNumber) {
     const auto record = GetElementRecord(atomicNumber);
-    std::string_view mass = record ? std::string_view((*record)[atomicMass]) : std::string_view();
+    std::string_view mass = record ? std::string_view((*record)[ElementField::atomicMass]) : std::string_view();
     if (!mass.empty() && (mass.front() == '(' || mass.front() == '['))
         mass = mass.substr(1, 3);
     long integerPart = 0;

@@ -3,8 +3,8 @@
 // which legend panel explains it.
 #pragma once
 
-#include "ColourFunctions.h"
-#include "ElementTable.h"
+#include "data/ColourFunctions.h"
+#include "data/ElementTable.h"
 
 #include <array>
 #include <cstdint>

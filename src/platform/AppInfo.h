@@ -2,7 +2,7 @@
 // Orvane - the product name and version the windows show.
 #pragma once
 
-#include "Version.h"
+#include "data/Version.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StartupChecks.h"
 
-#include "Version.h"
+#include "data/Version.h"
 
 #include <QtGlobal>
 #include <cstdio>

@@ -2,9 +2,9 @@
 // The arrow-key steps for every element against the grid itself (the cell directly above or below,
 // the lanthanide row under period 7 and the actinide row under it), the Part's examples, and the
 // animation's draws.
-#include "AnimationDraws.h"
-#include "ArrowSteps.h"
-#include "CellGrid.h"
+#include "data/AnimationDraws.h"
+#include "data/ArrowSteps.h"
+#include "data/CellGrid.h"
 
 #include <QtTest>
 #include <set>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Colours: the two text forms, and every colour function for every element against the
 // classification tables as published, class by class, in the exact text form of each class.
-#include "ColourFunctions.h"
-#include "ColourText.h"
-#include "Legends.h"
-#include "ValueDecoders.h"
+#include "data/ColourFunctions.h"
+#include "data/ColourText.h"
+#include "data/Legends.h"
+#include "data/ValueDecoders.h"
 #include "NumberList.h"
 
 #include <QtTest>

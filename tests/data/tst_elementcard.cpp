@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The element card: the element list's entry and its reading back for every element, and the 22
 // box texts of three telling elements exactly as the detail panel shows them.
-#include "ElementCard.h"
+#include "data/ElementCard.h"
 
 #include <QtTest>
 

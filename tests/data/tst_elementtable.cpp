@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The element table: the fixed rows, the markers, out-of-range lookups, and the rules that make
 // the 118 records hold together (shells, configuration, orbital, CAS check digits, text forms).
-#include "ElementTable.h"
+#include "data/ElementTable.h"
 
 #include <QtTest>
 #include <map>
@@ -11,6 +11,7 @@
 
 using TPDEQ::ElementRecord;
 using TPDEQ::GetElementRecord;
+using Field = TPDEQ::ElementField;
 
 namespace {
 
@@ -22,10 +23,10 @@ ElementRecord record(int z) {
 }
 
 // Fields that the table stores with a deliberate trailing blank: (Z, field).
-bool trailingBlankAllowed(int z, std::size_t field) {
-    if (field == TPDEQ::ionizationEnergy)
+bool trailingBlankAllowed(int z, Field field) {
+    if (field == Field::ionizationEnergy)
         return z == 85 || z >= 103;
-    return (z == 115 && field == TPDEQ::shells) || (z == 55 && field == TPDEQ::ionicRadius);
+    return (z == 115 && field == Field::shells) || (z == 55 && field == Field::ionicRadius);
 }
 
 struct Subshell {
@@ -98,7 +99,7 @@ std::vector<Subshell> expandConfiguration(const std::string& configuration) {
     const auto core = cores.find(configuration.substr(0, close + 1));
     if (core == cores.end())
         return {};
-    std::vector<Subshell> result = expandConfiguration(record(core->second)[TPDEQ::configuration]);
+    std::vector<Subshell> result = expandConfiguration(record(core->second)[Field::configuration]);
     const auto outer = parseSubshells(configuration.substr(close + 2));
     if (outer.empty())
         return {};
@@ -208,19 +209,19 @@ void TestElementTable::markers() {
     for (int z = 1; z <= 118; ++z) {
         const ElementRecord row = record(z);
         const bool blankMarker = z == 85 || z >= 103;
-        QVERIFY2((row[TPDEQ::ionizationEnergy] == "--- ") == blankMarker, qPrintable(QString::number(z)));
+        QVERIFY2((row[Field::ionizationEnergy] == "--- ") == blankMarker, qPrintable(QString::number(z)));
         if (blankMarker) {
-            QVERIFY(row[TPDEQ::ionizationEnergy] != "---");
-            QCOMPARE(row[TPDEQ::conductivity], std::string("---"));
+            QVERIFY(row[Field::ionizationEnergy] != "---");
+            QCOMPARE(row[Field::conductivity], std::string("---"));
         }
         const bool noOrbital = z == 101 || z == 108 || z == 109 || z >= 112;
-        QVERIFY2((row[TPDEQ::orbital] == "---") == noOrbital, qPrintable(QString::number(z)));
-        QVERIFY2((row[TPDEQ::atomicMass] == "---") == (z == 117), qPrintable(QString::number(z)));
-        QVERIFY2((row[TPDEQ::discovery] == "---") == (z == 117), qPrintable(QString::number(z)));
+        QVERIFY2((row[Field::orbital] == "---") == noOrbital, qPrintable(QString::number(z)));
+        QVERIFY2((row[Field::atomicMass] == "---") == (z == 117), qPrintable(QString::number(z)));
+        QVERIFY2((row[Field::discovery] == "---") == (z == 117), qPrintable(QString::number(z)));
     }
-    QCOMPARE(record(115)[TPDEQ::shells], std::string("2,8,18,32,32,18,5 "));
-    QCOMPARE(record(55)[TPDEQ::ionicRadius], std::string("1.69E+1 "));
-    QCOMPARE(record(87)[TPDEQ::ionizationEnergy], std::string("4.07 V"));
+    QCOMPARE(record(115)[Field::shells], std::string("2,8,18,32,32,18,5 "));
+    QCOMPARE(record(55)[Field::ionicRadius], std::string("1.69E+1 "));
+    QCOMPARE(record(87)[Field::ionizationEnergy], std::string("4.07 V"));
 }
 
 void TestElementTable::outOfRange() {
@@ -235,11 +236,11 @@ void TestElementTable::lookupsAreIndependent() {
     const auto second = GetElementRecord(26);
     QVERIFY(first && second);
     QCOMPARE(*first, *second);
-    (*first)[TPDEQ::name] = "changed";
-    (*first)[TPDEQ::density].clear();
-    QCOMPARE(second->at(TPDEQ::name), std::string("Ferro"));
-    QCOMPARE(GetElementRecord(26)->at(TPDEQ::name), std::string("Ferro"));
-    QCOMPARE(GetElementRecord(26)->at(TPDEQ::density), std::string("7.86 g/cm³"));
+    (*first)[Field::name] = "changed";
+    (*first)[Field::density].clear();
+    QCOMPARE((*second)[Field::name], std::string("Ferro"));
+    QCOMPARE((*GetElementRecord(26))[Field::name], std::string("Ferro"));
+    QCOMPARE((*GetElementRecord(26))[Field::density], std::string("7.86 g/cm³"));
 }
 
 void TestElementTable::namesAndNumbers() {
@@ -261,8 +262,8 @@ void TestElementTable::namesAndNumbers() {
     // clang-format on
     for (int z = 1; z <= 118; ++z) {
         const ElementRecord row = record(z);
-        QCOMPARE(row[TPDEQ::name], std::string(names[z - 1]));
-        QCOMPARE(row[TPDEQ::atomicNumber], std::to_string(z));
+        QCOMPARE(row[Field::name], std::string(names[z - 1]));
+        QCOMPARE(row[Field::atomicNumber], std::to_string(z));
     }
 }
 
@@ -272,7 +273,7 @@ void TestElementTable::massForms() {
     static const std::regex plain(R"(\d+(\.\d+)?)");
     int uncertainCount = 0;
     for (int z = 1; z <= 118; ++z) {
-        const std::string mass = record(z)[TPDEQ::atomicMass];
+        const std::string mass = record(z)[Field::atomicMass];
         const bool isBracketed = z == 43 || z == 61 || (z >= 84 && z <= 89) || z == 116 || z == 118;
         const bool isPlain = z >= 93 && z <= 115 && z != 116;
         const QByteArray where = QByteArray::number(z) + ": " + QByteArray::fromStdString(mass);
@@ -289,7 +290,7 @@ void TestElementTable::massForms() {
 
 void TestElementTable::shellsAddUpToZ() {
     for (int z = 1; z <= 118; ++z) {
-        const auto shells = parseShells(record(z)[TPDEQ::shells]);
+        const auto shells = parseShells(record(z)[Field::shells]);
         QVERIFY2(!shells.empty() && shells.size() <= 7, qPrintable(QString::number(z)));
         QCOMPARE(std::accumulate(shells.begin(), shells.end(), 0), z);
     }
@@ -298,7 +299,7 @@ void TestElementTable::shellsAddUpToZ() {
 void TestElementTable::configurationHoldsZElectronsAndMatchesShells() {
     for (int z = 1; z <= 118; ++z) {
         const ElementRecord row = record(z);
-        const std::string& configuration = row[TPDEQ::configuration];
+        const std::string& configuration = row[Field::configuration];
         const QByteArray where = QByteArray::number(z) + ": " + QByteArray::fromStdString(configuration);
         // Full forms for 1, 2 and 5 to 10, a noble-gas core for the others.
         const bool fullForm = z <= 2 || (z >= 5 && z <= 10);
@@ -317,7 +318,7 @@ void TestElementTable::configurationHoldsZElectronsAndMatchesShells() {
             total += sub.electrons;
         }
         QVERIFY2(total == z, where);
-        const auto shells = parseShells(row[TPDEQ::shells]);
+        const auto shells = parseShells(row[Field::shells]);
         for (std::size_t n = 0; n < shells.size(); ++n)
             QVERIFY2(perShell[n + 1] == shells[n], where);
     }
@@ -326,11 +327,11 @@ void TestElementTable::configurationHoldsZElectronsAndMatchesShells() {
 void TestElementTable::orbitalIsASubshellOfTheConfiguration() {
     for (int z = 1; z <= 118; ++z) {
         const ElementRecord row = record(z);
-        if (row[TPDEQ::orbital] == "---")
+        if (row[Field::orbital] == "---")
             continue;
-        const auto orbital = parseSubshells(row[TPDEQ::orbital]);
+        const auto orbital = parseSubshells(row[Field::orbital]);
         QVERIFY2(orbital.size() == 1, qPrintable(QString::number(z)));
-        const auto subshells = expandConfiguration(row[TPDEQ::configuration]);
+        const auto subshells = expandConfiguration(row[Field::configuration]);
         const bool found = std::any_of(subshells.begin(), subshells.end(), [&](const Subshell& sub) {
             return sub.shell == orbital[0].shell && sub.kind == orbital[0].kind &&
                    sub.electrons == orbital[0].electrons;
@@ -343,7 +344,7 @@ void TestElementTable::casCheckDigits() {
     QVERIFY(validCas("7439-89-6"));
     QVERIFY(!validCas("7439-89-5"));
     for (int z = 1; z <= 118; ++z)
-        QVERIFY2(validCas(record(z)[TPDEQ::casNumber]), qPrintable(QString::number(z)));
+        QVERIFY2(validCas(record(z)[Field::casNumber]), qPrintable(QString::number(z)));
 }
 
 void TestElementTable::noEmptyFieldsNoStrayBlanks() {
@@ -357,7 +358,7 @@ void TestElementTable::noEmptyFieldsNoStrayBlanks() {
             QVERIFY2(value.front() != ' ', where);
             QVERIFY2(value.find("  ") == std::string::npos, where);
             QVERIFY2(value.find('\t') == std::string::npos, where);
-            if (trailingBlankAllowed(z, field))
+            if (trailingBlankAllowed(z, Field(field)))
                 QVERIFY2(value.back() == ' ' && value[value.size() - 2] != ' ', where);
             else
                 QVERIFY2(value.back() != ' ', where);
@@ -368,22 +369,22 @@ void TestElementTable::noEmptyFieldsNoStrayBlanks() {
 void TestElementTable::gasDensitiesAreGramsPerCubicCentimetre() {
     // Gases at 0 °C and 1 atm weigh a few milligrams per cubic centimetre at most.
     for (int z : {1, 2, 7, 8, 9, 10, 17, 18, 36, 54, 86}) {
-        const std::string density = record(z)[TPDEQ::density];
+        const std::string density = record(z)[Field::density];
         QVERIFY2(density.ends_with(" g/cm³"), density.c_str());
         const double value = std::stod(density);
         QVERIFY2(value > 0.00005 && value < 0.011, density.c_str());
     }
-    QCOMPARE(record(7)[TPDEQ::density], std::string("0.001251 g/cm³"));
+    QCOMPARE(record(7)[Field::density], std::string("0.001251 g/cm³"));
 }
 
 void TestElementTable::decimalPointNeverComma() {
     // Commas only separate list items (shells, subshells); measured values use the point.
     for (int z = 1; z <= 118; ++z) {
         const ElementRecord row = record(z);
-        for (std::size_t field :
-             {TPDEQ::atomicMass, TPDEQ::meltingPoint, TPDEQ::boilingPoint, TPDEQ::density,
-              TPDEQ::covalentRadius, TPDEQ::ionicRadius, TPDEQ::atomicRadius, TPDEQ::atomicVolume,
-              TPDEQ::electronegativity, TPDEQ::ionizationEnergy, TPDEQ::conductivity})
+        for (Field field :
+             {Field::atomicMass, Field::meltingPoint, Field::boilingPoint, Field::density,
+              Field::covalentRadius, Field::ionicRadius, Field::atomicRadius, Field::atomicVolume,
+              Field::electronegativity, Field::ionizationEnergy, Field::conductivity})
             QVERIFY2(row[field].find(',') == std::string::npos, qPrintable(QString::number(z)));
     }
 }
@@ -422,27 +423,27 @@ void TestElementTable::physicalConsistency() {
         const QByteArray where = QByteArray::number(z);
         // Melting below boiling, where both are plain temperatures at 1 atm.
         const std::regex plain(R"(^-?\d+(\.\d+)? °C$)");
-        if (std::regex_match(row[TPDEQ::meltingPoint], plain) && std::regex_match(row[TPDEQ::boilingPoint], plain))
-            QVERIFY2(*leadingNumber(row[TPDEQ::meltingPoint]) < *leadingNumber(row[TPDEQ::boilingPoint]), where);
+        if (std::regex_match(row[Field::meltingPoint], plain) && std::regex_match(row[Field::boilingPoint], plain))
+            QVERIFY2(*leadingNumber(row[Field::meltingPoint]) < *leadingNumber(row[Field::boilingPoint]), where);
         // Gases weigh milligrams per cubic centimetre, solids and liquids far more.
-        if (const auto density = leadingNumber(row[TPDEQ::density]))
+        if (const auto density = leadingNumber(row[Field::density]))
             QVERIFY2(gases.count(z) ? *density < 0.01 : *density > 0.5, where);
         // The atomic volume is the molar mass over the density of the solid or liquid, to one
         // decimal; without a density there is no volume.
-        const auto mass = leadingNumber(row[TPDEQ::atomicMass]);
-        const auto density = leadingNumber(row[TPDEQ::density]);
-        const auto volume = leadingNumber(row[TPDEQ::atomicVolume]);
+        const auto mass = leadingNumber(row[Field::atomicMass]);
+        const auto density = leadingNumber(row[Field::density]);
+        const auto volume = leadingNumber(row[Field::atomicVolume]);
         if (!gases.count(z) && !exampleRow(z) && mass && density) {
             QVERIFY2(volume, where);
             QVERIFY2(std::abs(*volume - *mass / *density) <= 0.05 + 1e-9, where);
         }
         if (!density)
-            QVERIFY2(row[TPDEQ::atomicVolume] == "---", where);
+            QVERIFY2(row[Field::atomicVolume] == "---", where);
     }
     // The radius of the 3+ ion shrinks smoothly across the lanthanides, about 0.01 Å a step.
     std::optional<double> previous;
     for (int z = 57; z <= 71; ++z) {
-        const auto radius = ionRadius(record(z)[TPDEQ::ionicRadius], "+3");
+        const auto radius = ionRadius(record(z)[Field::ionicRadius], "+3");
         QVERIFY2(radius, QByteArray::number(z));
         if (previous)
             QVERIFY2(*radius <= *previous && *previous - *radius <= 0.03, QByteArray::number(z));
@@ -452,12 +453,12 @@ void TestElementTable::physicalConsistency() {
 
 void TestElementTable::oneNotationPerColumn() {
     // clang-format off
-    const std::pair<std::size_t, const char*> columns[] = {
-        {TPDEQ::ionicRadius,       R"(^(---|\d\.\d\dE[+-]\d( / \d\.\d\dE[+-]\d)*)$)"},
-        {TPDEQ::electronegativity, R"(^(---|\d\.\d\d)$)"},
-        {TPDEQ::atomicVolume,      R"(^(---|\d+\.\d cm³/mol)$)"},
-        {TPDEQ::conductivity,      R"(^(---|\d+(\.\d+)?|0\.\d+E-\d\d)$)"},
-        {TPDEQ::covalentRadius,    R"(^(---|\d\.\d\d Å)$)"},
+    const std::pair<Field, const char*> columns[] = {
+        {Field::ionicRadius,       R"(^(---|\d\.\d\dE[+-]\d( / \d\.\d\dE[+-]\d)*)$)"},
+        {Field::electronegativity, R"(^(---|\d\.\d\d)$)"},
+        {Field::atomicVolume,      R"(^(---|\d+\.\d cm³/mol)$)"},
+        {Field::conductivity,      R"(^(---|\d+(\.\d+)?|0\.\d+E-\d\d)$)"},
+        {Field::covalentRadius,    R"(^(---|\d\.\d\d Å)$)"},
     };
     // clang-format on
     for (const auto& [field, form] : columns) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The nine legend panels row by row: swatch, colour, caption and caption height, written out here
 // independently of the program's table so that a changed caption or colour shows.
-#include "Legends.h"
+#include "data/Legends.h"
 
 #include <QtTest>
 #include <iterator>

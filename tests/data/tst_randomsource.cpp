@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Random draws: rounding halves to even, the spread of the start element, repeatable seeds,
 // and a clock-seeded source that really varies.
-#include "RandomSource.h"
+#include "data/RandomSource.h"
 
 #include <QtTest>
 #include <set>

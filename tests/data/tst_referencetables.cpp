@@ -2,8 +2,8 @@
 // The thermal data and the radius gaps of the element table against the handbook tables kept in
 // tests/data/reference. Every row outside the fixed ones carries the table's own digits or "---"
 // where the table has no value; the few values kept on purpose are listed below with their reason.
-#include "CellGrid.h"
-#include "ElementTable.h"
+#include "data/CellGrid.h"
+#include "data/ElementTable.h"
 
 #include <QFile>
 #include <QtTest>
@@ -35,17 +35,17 @@ struct KeptValue {
 
 // clang-format off
 const KeptValue kKeptValues[] = {
-    {2,  TPDEQ::meltingPoint, "-272 °C a 26 atm",   0,    "helium has no melting point at 1 atm; this is the one under pressure"},
-    {2,  TPDEQ::density,      "0.0001785 g/cm³",    0.02, kMeasuredGas},
-    {7,  TPDEQ::density,      "0.001251 g/cm³",     0.02, kMeasuredGas},
-    {8,  TPDEQ::density,      "0.001429 g/cm³",     0.02, kMeasuredGas},
-    {9,  TPDEQ::density,      "0.001696 g/cm³",     0.02, kMeasuredGas},
-    {10, TPDEQ::density,      "0.0009002 g/cm³",    0.02, kMeasuredGas},
-    {17, TPDEQ::density,      "0.003214 g/cm³",     0.02, kMeasuredGas},
-    {18, TPDEQ::density,      "0.001784 g/cm³",     0.02, kMeasuredGas},
-    {36, TPDEQ::density,      "0.003749 g/cm³",     0.02, kMeasuredGas},
-    {54, TPDEQ::density,      "0.005894 g/cm³",     0.02, kMeasuredGas},
-    {86, TPDEQ::density,      "0.00973 g/cm³",      0.02, kMeasuredGas},
+    {2,  TPDEQ::ElementField::meltingPoint, "-272 °C a 26 atm",   0,    "helium has no melting point at 1 atm; this is the one under pressure"},
+    {2,  TPDEQ::ElementField::density,      "0.0001785 g/cm³",    0.02, kMeasuredGas},
+    {7,  TPDEQ::ElementField::density,      "0.001251 g/cm³",     0.02, kMeasuredGas},
+    {8,  TPDEQ::ElementField::density,      "0.001429 g/cm³",     0.02, kMeasuredGas},
+    {9,  TPDEQ::ElementField::density,      "0.001696 g/cm³",     0.02, kMeasuredGas},
+    {10, TPDEQ::ElementField::density,      "0.0009002 g/cm³",    0.02, kMeasuredGas},
+    {17, TPDEQ::ElementField::density,      "0.003214 g/cm³",     0.02, kMeasuredGas},
+    {18, TPDEQ::ElementField::density,      "0.001784 g/cm³",     0.02, kMeasuredGas},
+    {36, TPDEQ::ElementField::density,      "0.003749 g/cm³",     0.02, kMeasuredGas},
+    {54, TPDEQ::ElementField::density,      "0.005894 g/cm³",     0.02, kMeasuredGas},
+    {86, TPDEQ::ElementField::density,      "0.00973 g/cm³",      0.02, kMeasuredGas},
 };
 // clang-format on
 
@@ -121,12 +121,12 @@ std::optional<double> leadingNumber(const QString& text) {
 }
 
 QString unitOf(ElementField field) {
-    return field == TPDEQ::density ? QStringLiteral(" g/cm³") : QStringLiteral(" °C");
+    return field == TPDEQ::ElementField::density ? QStringLiteral(" g/cm³") : QStringLiteral(" °C");
 }
 
 // How far a value may lie from the table's before it counts as a different value.
 bool withinTolerance(ElementField field, double value, double reference) {
-    if (field == TPDEQ::density)
+    if (field == TPDEQ::ElementField::density)
         return std::abs(value - reference) <= 0.005 * std::abs(reference);
     return std::abs(value - reference) <= 1.0;
 }
@@ -165,7 +165,7 @@ void TestReferenceTables::keptValuesAreStillDifferentAndNear() {
         QVERIFY2(QString::fromUtf8(kept.reason).size() > 10, where);
         const QString columns[] = {QStringLiteral("melting_C"), QStringLiteral("boiling_C"),
                                    QStringLiteral("density_g_cm3")};
-        const QString reference = thermalTable()[kept.z - 1].value(columns[kept.field - TPDEQ::meltingPoint]);
+        const QString reference = thermalTable()[kept.z - 1].value(columns[std::size_t(kept.field) - std::size_t(TPDEQ::ElementField::meltingPoint)]);
         // An entry whose value now equals the table's is stale and must go.
         QVERIFY2(QString::fromUtf8(kept.text) != reference + unitOf(kept.field), where);
         if (reference != QLatin1String("---")) {
@@ -180,9 +180,9 @@ void TestReferenceTables::thermalValues_data() {
     QTest::addColumn<int>("z");
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("reference");
-    const std::pair<ElementField, QString> columns[] = {{TPDEQ::meltingPoint, QStringLiteral("melting_C")},
-                                                        {TPDEQ::boilingPoint, QStringLiteral("boiling_C")},
-                                                        {TPDEQ::density, QStringLiteral("density_g_cm3")}};
+    const std::pair<ElementField, QString> columns[] = {{TPDEQ::ElementField::meltingPoint, QStringLiteral("melting_C")},
+                                                        {TPDEQ::ElementField::boilingPoint, QStringLiteral("boiling_C")},
+                                                        {TPDEQ::ElementField::density, QStringLiteral("density_g_cm3")}};
     for (const auto& row : thermalTable()) {
         const int z = row.value(QStringLiteral("Z")).toInt();
         if (fixedRow(z))
@@ -221,10 +221,10 @@ void TestReferenceTables::radii_data() {
     QTest::addColumn<QString>("reference");
     for (const auto& row : readTable(QStringLiteral("radii-gaps.csv"))) {
         const QString kind = row.value(QStringLiteral("field"));
-        const ElementField field = kind == QLatin1String("covalent radius") ? TPDEQ::covalentRadius
-                                   : kind == QLatin1String("atomic radius") ? TPDEQ::atomicRadius
-                                                                            : TPDEQ::name;
-        QVERIFY2(field != TPDEQ::name, qPrintable(kind));
+        const ElementField field = kind == QLatin1String("covalent radius") ? TPDEQ::ElementField::covalentRadius
+                                   : kind == QLatin1String("atomic radius") ? TPDEQ::ElementField::atomicRadius
+                                                                            : TPDEQ::ElementField::name;
+        QVERIFY2(field != TPDEQ::ElementField::name, qPrintable(kind));
         QTest::addRow("%s %s", qPrintable(row.value(QStringLiteral("symbol"))), qPrintable(kind))
             << row.value(QStringLiteral("Z")).toInt() << int(field) << row.value(QStringLiteral("value_A"));
     }

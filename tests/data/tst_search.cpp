@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The search: the published examples of the four passes, the accent folding and upper-casing
 // on code points, many random texts, and the report text built from what the window shows.
-#include "ElementTable.h"
-#include "RandomSource.h"
-#include "Report.h"
-#include "Search.h"
+#include "data/ElementTable.h"
+#include "data/RandomSource.h"
+#include "data/Report.h"
+#include "data/Search.h"
 
 #include <QtTest>
 
@@ -112,7 +112,7 @@ void TestSearch::everyNameInEitherCase() {
         return text;
     };
     for (std::int16_t z = 1; z <= 118; ++z) {
-        for (const TPDEQ::ElementField field : {TPDEQ::name, TPDEQ::englishName}) {
+        for (const TPDEQ::ElementField field : {TPDEQ::ElementField::name, TPDEQ::ElementField::englishName}) {
             const std::u32string name = search::fromUtf8(TPDEQ::ElementText(z, field));
             const int own = outcome(name);
             QVERIFY2(own >= 1, qPrintable(QString::fromStdU32String(name)));

@@ -2,7 +2,7 @@
 // The decoders: each number 1 to 118 falls into exactly one group, with the given counts and
 // members, and the results outside 1 to 118.
 #include "NumberList.h"
-#include "ValueDecoders.h"
+#include "data/ValueDecoders.h"
 
 #include <QtTest>
 #include <map>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The view table: the names in the order the list adds them, each view's colour rule and legend,
 // the colours of the views that are not a plain colour function, and the legend rows.
-#include "CellGrid.h"
-#include "ColourFunctions.h"
-#include "ColourText.h"
-#include "Legends.h"
-#include "Views.h"
+#include "data/CellGrid.h"
+#include "data/ColourFunctions.h"
+#include "data/ColourText.h"
+#include "data/Legends.h"
+#include "data/Views.h"
 
 #include <QtTest>
 #include <algorithm>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Arrow keys, animation, always-on-top, closing and the About window through the real window.
 // The timers' handlers are called directly, one call a tick.
-#include "AnimationDraws.h"
+#include "data/AnimationDraws.h"
 #include "FormTestSupport.h"
 #include "forms/about/frmSobre.h"
 #include "forms/info/frm2.h"

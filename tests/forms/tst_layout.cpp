@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' layout tables, checked without building a window: every control lies inside its
 // parent, and no two controls of one parent overlap except the pairs listed here.
-#include "CellGrid.h"
-#include "Legends.h"
+#include "data/CellGrid.h"
+#include "data/Legends.h"
 #include "forms/about/frmSobre.h"
 #include "forms/info/frm2.h"
 #include "forms/main/MainLayout.h"

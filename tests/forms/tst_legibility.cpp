@@ -3,7 +3,7 @@
 // elements: the values in their boxes (or, past the narrowest font, in full as the box's tool
 // tip), the card, the captions, the cells and the legends.
 #include "FormTestSupport.h"
-#include "Legends.h"
+#include "data/Legends.h"
 
 #include <QLabel>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as built: places and colours against the given numbers, the start-up state,
 // the sorted view list, the caption modes, maximise and restore.
-#include "CellGrid.h"
+#include "data/CellGrid.h"
 #include "FormTestSupport.h"
 #include "platform/Fonts.h"
 #include "platform/BgrColour.h"

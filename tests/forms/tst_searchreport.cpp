@@ -2,8 +2,8 @@
 // Search, report and information window through the real window: typed text and Enter, the
 // message, the reserved word, random texts that end in exactly one outcome, and the report.
 #include "FormTestSupport.h"
-#include "RandomSource.h"
-#include "Search.h"
+#include "data/RandomSource.h"
+#include "data/Search.h"
 #include "forms/info/frm2.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Selecting elements through the real window: the list, mouse presses on cells, the previous and
 // next buttons; the highlight, the frame, the card, the 22 boxes and their decimal comma.
-#include "CellGrid.h"
-#include "ElementTable.h"
+#include "data/CellGrid.h"
+#include "data/ElementTable.h"
 #include "FormTestSupport.h"
-#include "ValueDecoders.h"
+#include "data/ValueDecoders.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -79,7 +79,7 @@ void TestSelection::ironAndConductivityUnit() {
     QCOMPARE(text(8), QStringLiteral("7,86 g/cm³"));
     QCOMPARE(text(10), QStringLiteral("0,76E+2 / 0,64E+3"));
     QCOMPARE(text(0), QStringLiteral("7439-89-6"));
-    QCOMPARE(window_->currentRecord()->at(TPDEQ::name), std::string("Ferro"));
+    QCOMPARE((*window_->currentRecord())[TPDEQ::ElementField::name], std::string("Ferro"));
     // A tiny conductivity keeps its exponent form, with a comma.
     select(5);
     QCOMPARE(text(15), QStringLiteral("0,07 E6/ohms/m"));
@@ -99,7 +99,7 @@ void TestSelection::everyElementFillsEveryBox() {
                 expected += QLatin1String(" E6/ohms/m");
             QCOMPARE(text(n), expected);
         }
-        QCOMPARE(text(0), QString::fromStdString(record[TPDEQ::casNumber]));
+        QCOMPARE(text(0), QString::fromStdString(record[TPDEQ::ElementField::casNumber]));
         QCOMPARE(text(19), QString::fromStdString(TPDEQ::LatticeName(std::int16_t(z))));
         QCOMPARE(text(20), QString::fromStdString(TPDEQ::StateName(std::int16_t(z))));
         QCOMPARE(text(21), QString::fromStdString(TPDEQ::OriginName(std::int16_t(z))));

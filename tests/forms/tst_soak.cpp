@@ -4,7 +4,7 @@
 // legend shows, the cells' captions and the window's caption are as they must be, and the memory
 // the program holds does not grow.
 #include "FormTestSupport.h"
-#include "Legends.h"
+#include "data/Legends.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every tool tip of every window, control by control, against one table written out here; and the
 // picture controls that a screen reader knows by their tool tip.
-#include "ElementTable.h"
+#include "data/ElementTable.h"
 #include "FormTestSupport.h"
 #include "forms/about/frmSobre.h"
 #include "forms/info/frm2.h"
@@ -94,7 +94,7 @@ QString expectedTip(const QString& window, const QString& control) {
     static const QRegularExpression cellName(QStringLiteral("^lbl\\((\\d+)\\)$"));
     if (const auto cell = cellName.match(control); window == QLatin1String("frm1") && cell.hasMatch()) {
         const int z = cell.captured(1).toInt() + 1;
-        const std::string_view name = TPDEQ::ElementText(std::int16_t(z), TPDEQ::name);
+        const std::string_view name = TPDEQ::ElementText(std::int16_t(z), TPDEQ::ElementField::name);
         return QStringLiteral("%1 - %2").arg(z).arg(QString::fromUtf8(name.data(), qsizetype(name.size())));
     }
     const Tip* tip = findTip(window, control);

@@ -3,7 +3,7 @@
 // view; a view applied again, or an entry that names no view, changes no colour; "Propriedades"
 // restores the start; the group-numbering switch; a start element drawn at random.
 #include "FormTestSupport.h"
-#include "Views.h"
+#include "data/Views.h"
 #include "platform/BgrColour.h"
 #include "platform/QtText.h"
 

@@ -9,7 +9,7 @@
 #include "platform/OnTop.h"
 #include "platform/ReadOnlyLineEdit.h"
 #include "platform/Twips.h"
-#include "Version.h"
+#include "data/Version.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -21,8 +21,8 @@ using layout::kDefault;
 using layout::kTransparent;
 constexpr int kClientWidth = 5460; // twips
 constexpr int kClientHeight = 2790;
-constexpr std::uint32_t kButtonFace = colours::kDetailBack; // the flat OK button
-constexpr std::uint32_t kButtonPressed = colours::kTableBack;
+constexpr std::uint32_t kButtonFace = colour::kDetailBack; // the flat OK button
+constexpr std::uint32_t kButtonPressed = colour::kTableBack;
 constexpr double kPoints = 9.75;
 
 // Labels are transparent on the window's colour; the address boxes have no border (made below).
@@ -33,14 +33,14 @@ const layout::ControlRow kControls[] = {
     {"lblName",     nullptr, Kind::Label,    990,    90,  4395,  255, "", "", "", kTransparent, kDefault, kPoints},
     {"lblVersao",   nullptr, Kind::Label,    990,   330,  1605,  255, "", "", "", kTransparent, kDefault, kPoints},
     {"lblLast",     nullptr, Kind::Label,    960,   570,  4305,  240, "", "", "", kTransparent, kDefault, kPoints},
-    {"Line1",       nullptr, Kind::Shape,    120,   960,  5220,   15, "", "", "", colours::kBlack},
+    {"Line1",       nullptr, Kind::Shape,    120,   960,  5220,   15, "", "", "", colour::kBlack},
     {"Label2",      nullptr, Kind::Label,     90,  1020,  2025,  255, "Distribuído por:", "", "", kTransparent, kDefault, kPoints},
     {"Image2",      nullptr, Kind::Image,   1770,  1020,  1200,  225, "", "", ":/icons/distributor.png"},
     {"Label6",      nullptr, Kind::Label,     90,  1590,  1920,  240, "Desenvolvido por:", "", "", kTransparent, kDefault, kPoints},
     {"imgMaker",    nullptr, Kind::Image,     90,  1830,   480,  480, "", "", ":/icons/maker.png"},
     {"Label4",      nullptr, Kind::Label,    630,  1830,  2730,  240, "Equipe Orvane", "", "", kTransparent, kDefault, kPoints},
     {"Shape1",      nullptr, Kind::Shape,   2115,  2400,  1245,  315, "", "", "", kButtonFace},
-    {"lblOk",       nullptr, Kind::Label,   2145,  2430,  1185,  255, "OK", "", "", kButtonFace, colours::kWhite, kPoints, layout::Centre},
+    {"lblOk",       nullptr, Kind::Label,   2145,  2430,  1185,  255, "OK", "", "", kButtonFace, colour::kWhite, kPoints, layout::Centre},
     // Below the client area, never seen.
     {"Label3",      nullptr, Kind::Label,     90,  3540,  2025,  255, "Agradecimentos:", "", "", kTransparent, kDefault, kPoints},
     {"lblA",        nullptr, Kind::Label,     90,  3810,  4395,  255, "Comunidade de usuários do Orvane", "", "", kTransparent, kDefault, kPoints},
@@ -71,7 +71,7 @@ frmSobre::frmSobre(QWidget* mainWindow)
       mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("frmSobre"));
     setFixedSize(platform::toPx(QSize(kClientWidth, kClientHeight)));
-    layout::applyColours(this, colours::kWindowBack, kDefault);
+    layout::applyColours(this, colour::kWindowBack, kDefault);
     for (const layout::ControlRow& row : kControls)
         layout::makeControl(row, this);
     for (const char* name : kBold) {
@@ -88,7 +88,7 @@ frmSobre::frmSobre(QWidget* mainWindow)
                                              address.place.height));
         box->setFont(platform::uiFont(kPoints));
         box->setEdge(false);
-        layout::applyColours(box, colours::kWindowBack, kDefault);
+        layout::applyColours(box, colour::kWindowBack, kDefault);
         box->setText(QString::fromUtf8(address.text));
         box->setCursorPosition(0);
         if (previous)

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace colours {
+namespace colour {
 
 inline constexpr std::uint32_t kWindowBack = 0xA09887;  // the window and its content panel
 inline constexpr std::uint32_t kTableBack = 0x3B3322;   // table area, legend panels, element card
@@ -14,4 +14,4 @@ inline constexpr std::uint32_t kValueGreen = 0x2FFFAD;  // values in the boxes, 
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 inline constexpr std::uint32_t kBlack = 0x000000;
 
-} // namespace colours
+} // namespace colour

@@ -23,7 +23,7 @@ const layout::ControlRow kControls[] = {
     // name      parent   kind             left   top  width height caption
     {"Label1",   nullptr, Kind::Label,      270,  180,  6795, 1035,
      "Valores entre parênteses são valores do isótopo mais estável, As massas atômicas têm como "
-     "referência o isótopo 12 do carbono", "", "", colours::kWhite},
+     "referência o isótopo 12 do carbono", "", "", colour::kWhite},
     {"txt1",     nullptr, Kind::TextBox,     30,  840,  7365,  345},
     {"txt2",     nullptr, Kind::TextBox,     30, 1230,  7365,  345},
 };
@@ -51,7 +51,7 @@ frm2::frm2(QWidget* mainWindow)
     setWindowTitle(QStringLiteral("Informações"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(platform::uiFont(8.25));
-    layout::applyColours(this, colours::kWhite, layout::kDefault);
+    layout::applyColours(this, colour::kWhite, layout::kDefault);
     setFixedSize(platform::toPx(QSize(kClientWidth, kClientHeight)));
     for (const layout::ControlRow& row : kControls)
         layout::makeControl(row, this);

@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainLayout.h"
 
-#include "CellGrid.h"
+#include "data/CellGrid.h"
 #include "forms/common/Colours.h"
 
 namespace layout {
 namespace {
 
-using colours::kBlack;
-using colours::kDetailBack;
-using colours::kTableBack;
-using colours::kWhite;
-constexpr std::uint32_t kGreen = colours::kValueGreen;
+using colour::kBlack;
+using colour::kDetailBack;
+using colour::kTableBack;
+using colour::kWhite;
+constexpr std::uint32_t kGreen = colour::kValueGreen;
 
 // clang-format off
 const ControlRow kControls[] = {
     // name          parent       kind                 left   top  width height caption tool tip icon
-    {"picTela",      nullptr,     Kind::Panel,          180,     0, 10995, 8235, "", "", "", colours::kWindowBack},
+    {"picTela",      nullptr,     Kind::Panel,          180,     0, 10995, 8235, "", "", "", colour::kWindowBack},
     {"pctTabela",    "picTela",   Kind::Panel,           30,     0,  8655, 4605, "", "", "", kTableBack},
     {"lblLan1",      "pctTabela", Kind::Label,         1290,  2670,   435,  405, "*", "", "", 0x60FEFF, kDefault, 18, Centre},
     {"lblAct1",      "pctTabela", Kind::Label,         1290,  3090,   435,  405, "~", "", "", 0x6E9BBD, kDefault, 18, Centre},

@@ -20,9 +20,9 @@
 // panel's rows are built when the panel is first shown (frm1_legends).
 #pragma once
 
-#include "ElementTable.h"
-#include "Legends.h"
-#include "RandomSource.h"
+#include "data/ElementTable.h"
+#include "data/Legends.h"
+#include "data/RandomSource.h"
 
 #include <QPoint>
 #include <QPointer>

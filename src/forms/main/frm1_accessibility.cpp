@@ -4,8 +4,8 @@
 // written above it.
 #include "frm1.h"
 
-#include "CellGrid.h"
-#include "ElementCard.h"
+#include "data/CellGrid.h"
+#include "data/ElementCard.h"
 #include "ElementCell.h"
 #include "platform/ReadOnlyLineEdit.h"
 
@@ -16,7 +16,7 @@ void frm1::nameForAccessibility() {
     for (int i = 0; i < TPDEQ::kElementCount; ++i) {
         const int z = i + 1;
         const grid::CellPlace place = grid::cellPlace(z);
-        const QString name = QString::fromStdString(std::string(TPDEQ::ElementText(std::int16_t(z), TPDEQ::name)));
+        const QString name = QString::fromStdString(std::string(TPDEQ::ElementText(std::int16_t(z), TPDEQ::ElementField::name)));
         const QString group = place.top == grid::kLanthanideTop  ? QStringLiteral("lantanídeo")
                               : place.top == grid::kActinideTop ? QStringLiteral("actinídeo")
                                                                 : QStringLiteral("grupo %1").arg(place.column);

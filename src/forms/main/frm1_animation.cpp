@@ -3,7 +3,7 @@
 // each shown through its own control as if the user had chosen it.
 #include "frm1.h"
 
-#include "AnimationDraws.h"
+#include "data/AnimationDraws.h"
 #include "platform/EventComboBox.h"
 
 #include <QPushButton>

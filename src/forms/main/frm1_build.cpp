@@ -2,10 +2,10 @@
 // frm1: building the controls from the layout tables.
 #include "frm1.h"
 
-#include "CellGrid.h"
-#include "ElementCard.h"
+#include "data/CellGrid.h"
+#include "data/ElementCard.h"
 #include "ElementCell.h"
-#include "Legends.h"
+#include "data/Legends.h"
 #include "MainLayout.h"
 #include "forms/common/Colours.h"
 #include "forms/common/ControlFactory.h"
@@ -34,14 +34,14 @@ static void initResources() {
 
 namespace {
 
-using colours::kCaptionBack;
+using colour::kCaptionBack;
 using layout::indexedName;
-using colours::kTableBack;
-using colours::kWhite;
-constexpr std::uint32_t kPeriodText = colours::kCaptionBack;
-constexpr std::uint32_t kHeadingBack = colours::kDetailBack;
-constexpr std::uint32_t kBoxBack = colours::kBlack;
-constexpr std::uint32_t kBoxText = colours::kValueGreen;
+using colour::kTableBack;
+using colour::kWhite;
+constexpr std::uint32_t kPeriodText = colour::kCaptionBack;
+constexpr std::uint32_t kHeadingBack = colour::kDetailBack;
+constexpr std::uint32_t kBoxBack = colour::kBlack;
+constexpr std::uint32_t kBoxText = colour::kValueGreen;
 constexpr double kCellPoints = 9.75;
 constexpr double kHydrogenPoints = 8.25;
 
@@ -55,7 +55,7 @@ frm1::frm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     setWindowIcon(platform::pngIconSizes(QStringLiteral(":/icons/orvane-%1.png"), {16, 32, 48, 64}));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    layout::applyColours(this, colours::kWindowBack, layout::kDefault);
+    layout::applyColours(this, colour::kWindowBack, layout::kDefault);
     setFont(platform::uiFont(8.25));
     resize(designSize());
     buildControls();

@@ -2,7 +2,7 @@
 // frm1: the two caption modes of the cells, symbols alone or symbol over atomic number.
 #include "frm1.h"
 
-#include "CellGrid.h"
+#include "data/CellGrid.h"
 #include "ElementCell.h"
 #include "platform/Fonts.h"
 #include "platform/QtText.h"

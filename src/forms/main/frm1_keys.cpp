@@ -4,7 +4,7 @@
 // the focus, and each move runs the selection at once, so a later key starts from there.
 #include "frm1.h"
 
-#include "ArrowSteps.h"
+#include "data/ArrowSteps.h"
 #include "platform/ArrowKeyFlags.h"
 #include "platform/EventComboBox.h"
 

@@ -3,7 +3,7 @@
 // shown; most panels never are.
 #include "frm1.h"
 
-#include "Legends.h"
+#include "data/Legends.h"
 #include "MainLayout.h"
 #include "forms/common/Colours.h"
 #include "forms/common/ControlFactory.h"
@@ -27,7 +27,7 @@ void frm1::fillLegendPanel(int panelNumber) {
                                                     true);
         QLabel* caption = layout::makeLabel(panel, indexedName("lblClass", row.swatch),
                                             layout::legendCaptionRect(row.row, row.captionHeight),
-                                            platform::qtText(row.caption), layout::kTransparent, colours::kWhite, 8.25,
+                                            platform::qtText(row.caption), layout::kTransparent, colour::kWhite, 8.25,
                                             layout::Left, false);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // A caption tall enough for two lines wraps; the others stay on their one line.

@@ -2,9 +2,9 @@
 // frm1: Form_Load, which fills the lists and runs the handlers that bring up the first view and element.
 #include "frm1.h"
 
-#include "ElementCard.h"
+#include "data/ElementCard.h"
 #include "ElementCell.h"
-#include "Views.h"
+#include "data/Views.h"
 #include "platform/EventComboBox.h"
 #include "platform/QtText.h"
 #include "platform/ReadOnlyLineEdit.h"

@@ -3,8 +3,8 @@
 // exactly the values and captions on the screen.
 #include "frm1.h"
 
-#include "ElementCard.h"
-#include "Report.h"
+#include "data/ElementCard.h"
+#include "data/Report.h"
 #include "forms/report/frm3.h"
 #include "platform/EventComboBox.h"
 #include "platform/QtText.h"

@@ -3,7 +3,7 @@
 // as typed and carries out what it found: a selection, the message, or the information window.
 #include "frm1.h"
 
-#include "Search.h"
+#include "data/Search.h"
 #include "forms/info/frm2.h"
 #include "platform/AppInfo.h"
 #include "platform/EventComboBox.h"

@@ -2,8 +2,8 @@
 // frm1: selecting an element and filling the card and the detail panel.
 #include "frm1.h"
 
-#include "CellGrid.h"
-#include "ElementCard.h"
+#include "data/CellGrid.h"
+#include "data/ElementCard.h"
 #include "ElementCell.h"
 #include "forms/common/Shape.h"
 #include "platform/EventComboBox.h"

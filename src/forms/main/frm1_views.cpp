@@ -3,8 +3,8 @@
 #include "frm1.h"
 
 #include "ElementCell.h"
-#include "Legends.h"
-#include "Views.h"
+#include "data/Legends.h"
+#include "data/Views.h"
 #include "platform/AppInfo.h"
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"

@@ -26,7 +26,7 @@ frm3::frm3(QWidget* mainWindow)
     txtRel_->setObjectName(QStringLiteral("txtRel"));
     txtRel_->setGeometry(QRect(QPoint(0, 0), client));
     txtRel_->setFont(platform::uiFont(12));
-    layout::applyColours(txtRel_, colours::kBlack, kReportText);
+    layout::applyColours(txtRel_, colour::kBlack, kReportText);
     txtRel_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtRel_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtRel_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
