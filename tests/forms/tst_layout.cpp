@@ -116,9 +116,9 @@ const Overlap kOverlaps[] = {
     {"frm1", "lblfamilia\\(36\\)", "lblfamilia\\(2[5-7]\\)", 0, "the wide 8B heading lies over those of groups 8 to 10"},
     {"frm1", "lblfamilia\\(37\\)", "lblfamilia\\([7-9]\\)", 0, "the bracket lies over the small labels of groups 8 to 10"},
     {"frm1", "Label3", "cmdA|cmbN|cmdP", 0, "the bordered label frames the element navigator from behind"},
-    {"frm1", "lblNome\\(\\d+\\)", "txtValor\\(\\d+\\)", 45, 
-     "the third band's captions, 285 high, reach into their boxes; the fourth band's boxes end 30 below "
-     "the fifth band's captions' top"},
+    {"frm1", "lblNome\\(\\d+\\)", "txtValor\\(\\d+\\)", 45,
+     "the third band's captions, 285 high, reach into their boxes; the fourth band's boxes reach 30 twips "
+     "into the fifth band's captions"},
     {"frm1", "lblNome\\(16\\)", "lblNome\\(17\\)", 45, "caption 17 starts 30 twips left of its box"},
     {"frm1", "txtValor\\(1\\)", "Picture1", 45, "the first box, 1935 wide, runs under the navigator's edge"},
     {"frmSobre", "Label2", "Image2", 225, "the distributor's mark sits in the empty right part of its heading"},
