@@ -3,7 +3,7 @@
 // setting the 118 cell colours, each with and without repainting the table, and the start-up
 // walk over the first views against building the whole window. Not a test: run it by hand.
 //   bench_views [ROUNDS]
-#include "forms/main/ElementCell.h"
+#include "forms/main/PeriodicTable.h"
 #include "forms/main/frm1.h"
 #include "platform/EventComboBox.h"
 
@@ -38,17 +38,15 @@ int main(int argc, char* argv[]) {
         return 1;
     auto* views = window.findChild<platform::EventComboBox*>(QStringLiteral("cmbTab"));
     QWidget* table = window.findChild<QWidget*>(QStringLiteral("pctTabela"));
-    std::vector<ElementCell*> cells;
-    for (int i = 0; i < TPDEQ::kElementCount; ++i)
-        cells.push_back(window.findChild<ElementCell*>(QStringLiteral("lbl(%1)").arg(i)));
+    auto* cells = window.findChild<PeriodicTable*>(QStringLiteral("tableGrid"));
     const int biological = views->findText(QStringLiteral("Efeito Biológico"));
     const int radius = views->findText(QStringLiteral("Raio Atômico"));
 
     const auto changeView = [&](int round) { views->setListIndex(round % 2 ? biological : radius); };
     const auto setColours = [&](int round) {
         const QColor colour = round % 2 ? QColor(0x44, 0x99, 0xEE) : QColor(0x66, 0xBB, 0xFF);
-        for (ElementCell* cell : cells)
-            cell->setBackColor(colour);
+        for (int i = 0; i < PeriodicTable::kCellCount; ++i)
+            cells->setBackColor(i, colour);
     };
     const double viewChange = meanMicros(rounds, changeView);
     const double colourSetting = meanMicros(rounds, setColours);

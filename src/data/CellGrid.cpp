@@ -82,6 +82,15 @@ CellPlace cellPlace(int z) {
     return {column, columnLeft(column), top};
 }
 
+int cellRow(int z) {
+    const int top = cellPlace(z).top;
+    if (top == kLanthanideTop)
+        return kRowCount - 2;
+    if (top == kActinideTop)
+        return kRowCount - 1;
+    return (top - kGridTop) / kRowStep;
+}
+
 int topmostCellTop(int column) {
     int topmost = 0;
     for (int z = 1; z <= TPDEQ::kElementCount; ++z) {

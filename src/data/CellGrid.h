@@ -12,6 +12,8 @@ namespace grid {
 inline constexpr int kCellWidth = 435; // twips
 inline constexpr int kCellHeight = 405;
 inline constexpr int kColumnCount = 18;
+// The rows of the grid: the seven periods of the main table, then the lanthanides and the actinides.
+inline constexpr int kRowCount = 9;
 
 inline constexpr int kLanthanideTop = 3660; // the lanthanide row; the actinides lie one row below
 inline constexpr int kActinideTop = 4080;
@@ -26,6 +28,10 @@ struct CellPlace {
     int top;
 };
 CellPlace cellPlace(int z);
+
+// Row of the cell of atomic number z (1 to 118), counted from 0 at the top: 0 to 6 for the periods
+// of the main table, 7 for the lanthanides, 8 for the actinides.
+int cellRow(int z);
 
 // Top of the highest cell of a column in the main table (the lanthanide and actinide rows do not count).
 int topmostCellTop(int column);

@@ -2,7 +2,7 @@
 // Helpers the window tests share: finding controls by their given names and comparing places in twips.
 #pragma once
 
-#include "forms/main/ElementCell.h"
+#include "forms/main/PeriodicTable.h"
 #include "forms/main/frm1.h"
 #include "platform/EventComboBox.h"
 #include "platform/QtText.h"
@@ -10,9 +10,11 @@
 #include "platform/Twips.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <optional>
 
 template <typename T = QWidget> T* child(const QWidget& window, const QString& name) {
     T* found = window.findChild<T*>(name);
@@ -21,8 +23,42 @@ template <typename T = QWidget> T* child(const QWidget& window, const QString& n
     return found;
 }
 
-inline ElementCell* cell(const frm1& window, int index) {
-    return child<ElementCell>(window, QStringLiteral("lbl(%1)").arg(index));
+// The drawn periodic table: its cells lbl(i), period numbers and headings are read through it.
+inline PeriodicTable* table(const frm1& window) {
+    return child<PeriodicTable>(window, QStringLiteral("tableGrid"));
+}
+
+// A part of the drawn table by its given name: a cell lbl(i), a period number lblPeriodo(n) or a
+// heading lblfamilia(n). Its place is in the table's coordinates, which are pctTabela's; the
+// background is invalid where the table shows through. None for any other name.
+struct TablePart {
+    QRect place;
+    QString text;
+    QColor back;
+    QColor fore;
+    bool visible;
+    QString toolTip;
+};
+inline std::optional<TablePart> tablePart(const frm1& window, const QString& name) {
+    static const QRegularExpression pattern(QStringLiteral("^(lbl|lblPeriodo|lblfamilia)\\((\\d+)\\)$"));
+    const QRegularExpressionMatch match = pattern.match(name);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const PeriodicTable& drawn = *table(window);
+    const int n = match.captured(2).toInt();
+    const QString kind = match.captured(1);
+    if (kind == QLatin1String("lbl")) {
+        if (n >= PeriodicTable::kCellCount)
+            return std::nullopt;
+        return TablePart{drawn.cellRect(n),   drawn.text(n), drawn.backColor(n),
+                         drawn.textColour(n), true,          drawn.cellToolTip(n)};
+    }
+    const bool period = kind == QLatin1String("lblPeriodo");
+    if (n >= (period ? PeriodicTable::kPeriodCount : PeriodicTable::kHeadingCount))
+        return std::nullopt;
+    const TableLabel& label = period ? drawn.period(n) : drawn.heading(n);
+    return TablePart{label.place, label.text,    label.back.value_or(QColor()),
+                     label.fore,  label.visible, label.toolTip};
 }
 
 inline platform::ReadOnlyLineEdit* box(const frm1& window, int index) {
@@ -41,7 +77,7 @@ inline std::unique_ptr<frm1> makeWindow(std::uint64_t seed = 7) {
 inline int highlightedCount(const frm1& window) {
     int count = 0;
     for (int i = 0; i < 118; ++i)
-        count += cell(window, i)->isHighlighted();
+        count += table(window)->isHighlighted(i);
     return count;
 }
 

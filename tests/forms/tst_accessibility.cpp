@@ -43,6 +43,15 @@ QString accessibleName(QWidget* widget) {
     return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
+// The interface of cell i as a screen reader reaches it: through the table, at its row and column.
+QAccessibleInterface* accessibleCell(const frm1& window, int i) {
+    const PeriodicTable* drawn = table(window);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(table(window));
+    if (!accessible || !accessible->tableInterface())
+        return nullptr;
+    return accessible->tableInterface()->cellAt(drawn->cellRow(i), drawn->cellColumn(i));
+}
+
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -51,6 +60,8 @@ class TestAccessibility : public QObject {
     void everyControlIsNamed();
     void namesSayWhatTheControlIs_data();
     void namesSayWhatTheControlIs();
+    void tableOfCells_data();
+    void tableOfCells();
     void initTestCase();
     void keyboardFocusShowsOnPictureButtons();
     void focusRingStandsOut_data();
@@ -64,10 +75,16 @@ void TestAccessibility::everyControlIsNamed() {
     int named = 0;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
-                             qobject_cast<QComboBox*>(widget) || qobject_cast<ElementCell*>(widget);
+                             qobject_cast<QComboBox*>(widget);
         if (!control || widget->objectName().isEmpty())
             continue;
         QVERIFY2(!accessibleName(widget).trimmed().isEmpty(), qPrintable(widget->objectName()));
+        ++named;
+    }
+    QCOMPARE(accessibleName(table(*window)), QStringLiteral("Tabela periódica"));
+    for (int i = 0; i < PeriodicTable::kCellCount; ++i) {
+        QAccessibleInterface* cell = accessibleCell(*window, i);
+        QVERIFY2(cell && !cell->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(QString::number(i)));
         ++named;
     }
     QCOMPARE(named, 118 + 22 + 2 + 1 + 12); // cells, value boxes, lists, search box, buttons
@@ -95,10 +112,62 @@ void TestAccessibility::namesSayWhatTheControlIs() {
     QFETCH(QString, name);
     const auto window = makeWindow();
     list(*window, "cmbN")->setListIndex(25);
+    if (const auto part = tablePart(*window, control)) {
+        QAccessibleInterface* cell = accessibleCell(*window, control.section(QLatin1Char('('), 1).chopped(1).toInt());
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), name);
+        return;
+    }
     QWidget* widget = child(*window, control);
     QCOMPARE(accessibleName(widget), name);
     if (qobject_cast<QAbstractButton*>(widget) && !qobject_cast<QAbstractButton*>(widget)->text().size())
         QCOMPARE(widget->toolTip(), name);
+}
+
+void TestAccessibility::tableOfCells_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::newRow("hydrogen") << 0 << 0 << 0;
+    QTest::newRow("helium") << 1 << 0 << 17;
+    QTest::newRow("iron") << 25 << 3 << 7;
+    QTest::newRow("oganesson") << 117 << 6 << 17;
+    QTest::newRow("cerium") << 57 << 7 << 3;
+    QTest::newRow("lawrencium") << 102 << 8 << 16;
+}
+
+void TestAccessibility::tableOfCells() {
+    QFETCH(int, index);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    const auto window = makeWindow();
+    window->show();
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(table(*window));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::Table);
+    QAccessibleTableInterface* grid = accessible->tableInterface();
+    QVERIFY(grid);
+    QCOMPARE(grid->columnCount(), 18);
+    QCOMPARE(grid->rowCount(), 9);
+    QCOMPARE(accessible->childCount(), 118);
+    QVERIFY(!grid->cellAt(0, 1)); // the gap between hydrogen and helium
+    QVERIFY(!grid->cellAt(7, 0));
+    QAccessibleInterface* cell = grid->cellAt(row, column);
+    QVERIFY(cell);
+    QCOMPARE(cell, accessible->child(index));
+    QCOMPARE(accessible->indexOfChild(cell), index);
+    QCOMPARE(cell->role(), QAccessible::Cell);
+    QCOMPARE(cell->parent(), accessible);
+    QCOMPARE(cell->tableCellInterface()->rowIndex(), row);
+    QCOMPARE(cell->tableCellInterface()->columnIndex(), column);
+    QCOMPARE(accessible->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+    // Selecting the element marks its cell, and only its cell, selected.
+    list(*window, "cmbN")->setListIndex(index == 0 ? 1 : 0);
+    QVERIFY(!cell->state().selected);
+    list(*window, "cmbN")->setListIndex(index);
+    QVERIFY(cell->state().selected);
+    QCOMPARE(grid->selectedCells(), QList<QAccessibleInterface*>{cell});
+    QCOMPARE(grid->selectedCellCount(), 1);
 }
 
 void TestAccessibility::initTestCase() {

@@ -26,8 +26,8 @@ std::uint32_t background(const QWidget* widget) {
 QStringList numbering(const frm1& window) {
     QStringList shown;
     for (int n = 0; n < 38; ++n) {
-        const auto* heading = child<QLabel>(window, QStringLiteral("lblfamilia(%1)").arg(n));
-        shown << heading->text() + (heading->isVisibleTo(&window) ? "" : " (hidden)");
+        const TableLabel& heading = table(window)->heading(n);
+        shown << heading.text + (heading.visible ? "" : " (hidden)");
     }
     return shown;
 }

@@ -37,8 +37,6 @@ QString indexed(const char* name, int index) {
 Places mainPlaces() {
     Places places;
     addRows(places, layout::mainControls());
-    // The selection frame has no place of its own: it follows the selected cell.
-    places.removeIf([](const Place& place) { return place.name == QLatin1String("shpSelecao"); });
     const QString table = QStringLiteral("pctTabela");
     for (int z = 1; z <= 118; ++z) {
         const grid::CellPlace cell = grid::cellPlace(z);

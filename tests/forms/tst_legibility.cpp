@@ -6,14 +6,19 @@
 #include "data/Legends.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 namespace {
 
-int widthOf(const QWidget* widget, const QString& text) {
+int widthOf(const QFont& font, const QString& text) {
     int widest = 0;
     for (const QString& line : text.split(QLatin1Char('\n')))
-        widest = std::max(widest, QFontMetrics(widget->font()).horizontalAdvance(line));
+        widest = std::max(widest, QFontMetrics(font).horizontalAdvance(line));
     return widest;
+}
+
+int widthOf(const QWidget* widget, const QString& text) {
+    return widthOf(widget->font(), text);
 }
 
 } // namespace
@@ -109,6 +114,17 @@ void TestLegibility::fixedTextsFit() {
         if (!fixed || label->wordWrap())
             continue;
         QVERIFY2(widthOf(label, label->text()) <= label->width(), qPrintable(name + QLatin1String(": ") + label->text()));
+    }
+    // The cells and headings the table draws, in both numberings.
+    const PeriodicTable& drawn = *table(*window);
+    for (int numbering : {1, 0}) {
+        child<QPushButton>(*window, QStringLiteral("optCol(%1)").arg(numbering))->click();
+        for (int i = 0; i < PeriodicTable::kCellCount; ++i)
+            QVERIFY2(widthOf(drawn.cellFont(i), drawn.text(i)) <= drawn.cellRect(i).width(), qPrintable(drawn.text(i)));
+        for (int n = 0; n < PeriodicTable::kHeadingCount; ++n) {
+            const TableLabel& heading = drawn.heading(n);
+            QVERIFY2(widthOf(heading.font, heading.text) <= heading.place.width(), qPrintable(heading.text));
+        }
     }
 }
 

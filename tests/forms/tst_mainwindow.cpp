@@ -71,7 +71,8 @@ void TestMainWindow::places() {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     const auto window = makeWindow();
-    QCOMPARE(child(*window, name)->geometry(),
+    const auto part = tablePart(*window, name);
+    QCOMPARE(part ? part->place : child(*window, name)->geometry(),
              twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
 }
 
@@ -116,13 +117,12 @@ void TestMainWindow::cellColours() {
     QFETCH(int, back);
     QFETCH(int, text);
     const auto window = makeWindow();
-    const QWidget* control = child(*window, name);
-    // A cell paints its own background; every other control paints its palette's.
-    const auto* elementCell = qobject_cast<const ElementCell*>(control);
-    const QColor background =
-        elementCell ? elementCell->backColor() : control->palette().color(control->backgroundRole());
+    // The drawn table keeps the colours of its parts; every other control paints its palette's.
+    const auto part = tablePart(*window, name);
+    const QWidget* control = part ? nullptr : child(*window, name);
+    const QColor background = part ? part->back : control->palette().color(control->backgroundRole());
     QCOMPARE(platform::toBgr(background), std::uint32_t(back));
-    const QColor textColour = control->palette().color(control->foregroundRole());
+    const QColor textColour = part ? part->fore : control->palette().color(control->foregroundRole());
     if (text >= 0)
         QCOMPARE(platform::toBgr(textColour), std::uint32_t(text));
     else
@@ -135,8 +135,8 @@ void TestMainWindow::defaultColoursAreRemembered() {
     // with the symbol that the card and the search use.
     QCOMPARE(grid::defaultCellColour(1), 14737632u);
     for (int i = 0; i < 118; ++i) {
-        QCOMPARE(platform::toBgr(cell(*window, i)->backColor()), grid::defaultCellColour(i + 1));
-        QCOMPARE(cell(*window, i)->text().section(QLatin1Char('\n'), 0, 0), platform::qtText(grid::cellSymbol(i + 1)));
+        QCOMPARE(platform::toBgr(table(*window)->backColor(i)), grid::defaultCellColour(i + 1));
+        QCOMPARE(table(*window)->text(i).section(QLatin1Char('\n'), 0, 0), platform::qtText(grid::cellSymbol(i + 1)));
     }
     QCOMPARE(grid::cellSymbol(112), "Uub");
 }
@@ -150,19 +150,19 @@ void TestMainWindow::startUpState() {
         QCOMPARE(child(*window, QStringLiteral("pctLeg(%1)").arg(n))->isVisibleTo(window.get()), n == 0);
     QCOMPARE(highlightedCount(*window), 1);
     const int selected = window->selectedIndex();
-    QVERIFY(cell(*window, selected)->isHighlighted());
+    QVERIFY(table(*window)->isHighlighted(selected));
     QCOMPARE(list(*window, "cmbN")->listIndex(), selected);
     // The start element is the seeded draw scaled to 0 ... 117.
     RandomSource same{11};
     QCOMPARE(selected, same.nearestOfScaled(117));
     QCOMPARE(window->panelHome(), platform::toPx(QPoint(180, 0)));
     QCOMPARE(window->focusWidget(), child(*window, "txtBusca"));
-    QVERIFY(!child(*window, "lblfamilia(37)")->isVisibleTo(window.get()));
+    QVERIFY(!tablePart(*window, "lblfamilia(37)")->visible);
     QVERIFY(child<QPushButton>(*window, "optCol(1)")->isChecked());
     // Symbol over atomic number, 8 pt.
-    QCOMPARE(cell(*window, 25)->text(), QStringLiteral("Fe\n26"));
+    QCOMPARE(table(*window)->text(25), QStringLiteral("Fe\n26"));
     for (int i = 0; i < 118; ++i)
-        QCOMPARE(cell(*window, i)->font().pixelSize(), platform::fontPx(8));
+        QCOMPARE(table(*window)->cellFont(i).pixelSize(), platform::fontPx(8));
 }
 
 void TestMainWindow::elementListAndToolTips() {
@@ -172,8 +172,8 @@ void TestMainWindow::elementListAndToolTips() {
     QCOMPARE(elements->itemText(0), QStringLiteral("Hidrogênio - 001"));
     QCOMPARE(elements->itemText(25), QStringLiteral("Ferro - 026"));
     QCOMPARE(elements->itemText(117), QStringLiteral("Unonóctio - 118"));
-    QCOMPARE(cell(*window, 0)->toolTip(), QStringLiteral("1 - Hidrogênio"));
-    QCOMPARE(cell(*window, 117)->toolTip(), QStringLiteral("118 - Unonóctio"));
+    QCOMPARE(table(*window)->cellToolTip(0), QStringLiteral("1 - Hidrogênio"));
+    QCOMPARE(table(*window)->cellToolTip(117), QStringLiteral("118 - Unonóctio"));
     for (int i = 0; i < 118; ++i)
         QCOMPARE(elements->itemText(i).right(3).toInt(), i + 1);
 }
@@ -224,9 +224,9 @@ void TestMainWindow::viewSelectorRunsOnlyOnChange() {
     window->cmbTab_Click();
     QCOMPARE(window->windowTitle(), QStringLiteral("changed"));
     // "Propriedades" gives every cell its start colour back.
-    cell(*window, 25)->setBackColor(Qt::red);
+    table(*window)->setBackColor(25, Qt::red);
     views->setListIndex(20);
-    QCOMPARE(platform::toBgr(cell(*window, 25)->backColor()), 0xFFBB66u);
+    QCOMPARE(platform::toBgr(table(*window)->backColor(25)), 0xFFBB66u);
     QCOMPARE(window->windowTitle(), QStringLiteral(" Orvane - Propriedades"));
     int visibleLegends = 0;
     for (int n = 0; n < 9; ++n)
@@ -259,18 +259,18 @@ void TestMainWindow::symbolButtons() {
     auto* withNumbers = child<QPushButton>(*window, "cmdSimb2");
     child(*window, "cmbN")->setFocus();
     symbolsOnly->click();
-    QCOMPARE(cell(*window, 25)->text(), QStringLiteral("Fe"));
-    QCOMPARE(cell(*window, 0)->font().pixelSize(), platform::fontPx(12));
+    QCOMPARE(table(*window)->text(25), QStringLiteral("Fe"));
+    QCOMPARE(table(*window)->cellFont(0).pixelSize(), platform::fontPx(12));
     QCOMPARE(window->focusWidget(), child(*window, "txtBusca"));
     symbolsOnly->click();
-    QCOMPARE(cell(*window, 117)->text(), QStringLiteral("Uuo"));
+    QCOMPARE(table(*window)->text(117), QStringLiteral("Uuo"));
     withNumbers->click();
     withNumbers->click();
-    QCOMPARE(cell(*window, 25)->text(), QStringLiteral("Fe\n26"));
-    QCOMPARE(cell(*window, 117)->text(), QStringLiteral("Uuo\n118"));
-    QCOMPARE(cell(*window, 25)->font().pixelSize(), platform::fontPx(8));
+    QCOMPARE(table(*window)->text(25), QStringLiteral("Fe\n26"));
+    QCOMPARE(table(*window)->text(117), QStringLiteral("Uuo\n118"));
+    QCOMPARE(table(*window)->cellFont(25).pixelSize(), platform::fontPx(8));
     // The highlight's bold survives a change of caption mode.
-    QVERIFY(cell(*window, window->selectedIndex())->font().bold());
+    QVERIFY(table(*window)->cellFont(window->selectedIndex()).bold());
 }
 
 void TestMainWindow::maximiseAndRestore() {
@@ -342,7 +342,8 @@ void TestMainWindow::headingCaptionsAtLoad() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     const auto window = makeWindow();
-    QCOMPARE(child<QLabel>(*window, name)->text(), caption);
+    const auto part = tablePart(*window, name);
+    QCOMPARE(part ? part->text : child<QLabel>(*window, name)->text(), caption);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -47,10 +47,10 @@ void TestSelection::cleanup() {
 
 void TestSelection::hydrogen() {
     select(0);
-    QCOMPARE(cell(*window_, 0)->geometry().topLeft(), platform::toPx(QPoint(390, 570)));
-    QCOMPARE(child(*window_, "shpSelecao")->geometry(), platform::twipsRect(380, 560, 465, 435));
-    QVERIFY(cell(*window_, 0)->isHighlighted());
-    QVERIFY(cell(*window_, 0)->font().bold());
+    QCOMPARE(table(*window_)->cellRect(0).topLeft(), platform::toPx(QPoint(390, 570)));
+    QCOMPARE(table(*window_)->frameRect(), platform::twipsRect(380, 560, 465, 435));
+    QVERIFY(table(*window_)->isHighlighted(0));
+    QVERIFY(table(*window_)->cellFont(0).bold());
     QCOMPARE(card("lblSimb"), QStringLiteral("H"));
     QCOMPARE(card("lblZ"), QStringLiteral("1"));
     QCOMPARE(card("lblA"), QStringLiteral("1,00794(7)"));
@@ -69,7 +69,7 @@ void TestSelection::hydrogen() {
 
 void TestSelection::ironAndConductivityUnit() {
     select(25);
-    QCOMPARE(child(*window_, "shpSelecao")->geometry(), platform::twipsRect(3530, 1820, 465, 435));
+    QCOMPARE(table(*window_)->frameRect(), platform::twipsRect(3530, 1820, 465, 435));
     QCOMPARE(card("lblSimb"), QStringLiteral("Fe"));
     QCOMPARE(card("lblA"), QStringLiteral("55,845(2)"));
     QCOMPARE(card("lblZ"), QStringLiteral("26"));
@@ -106,7 +106,7 @@ void TestSelection::everyElementFillsEveryBox() {
         QCOMPARE(card("lblA"), text(2));
         QCOMPARE(card("lblSimb"), platform::qtText(grid::cellSymbol(z)));
         QCOMPARE(highlightedCount(*window_), 1);
-        QVERIFY(cell(*window_, index)->isHighlighted());
+        QVERIFY(table(*window_)->isHighlighted(index));
     }
     // Trailing blanks and dots outside the comma boxes stay as stored.
     select(116);
@@ -120,11 +120,11 @@ void TestSelection::everyElementFillsEveryBox() {
 void TestSelection::sameElementTwiceStaysHighlighted() {
     select(40);
     window_->cmbN_Click();
-    QVERIFY(cell(*window_, 40)->isHighlighted());
+    QVERIFY(table(*window_)->isHighlighted(40));
     select(41);
     select(40);
-    QVERIFY(cell(*window_, 40)->isHighlighted());
-    QVERIFY(!cell(*window_, 41)->isHighlighted());
+    QVERIFY(table(*window_)->isHighlighted(40));
+    QVERIFY(!table(*window_)->isHighlighted(41));
     QCOMPARE(highlightedCount(*window_), 1);
 }
 
@@ -159,13 +159,14 @@ void TestSelection::mousePressWithAnyButton() {
     QFETCH(int, index);
     select(index == 25 ? 24 : 25);
     child(*window_, "cmbN")->setFocus();
-    QTest::mousePress(cell(*window_, index), Qt::MouseButton(button));
+    const QPoint centre = table(*window_)->cellRect(index).center();
+    QTest::mousePress(table(*window_), Qt::MouseButton(button), {}, centre);
     QCOMPARE(window_->selectedIndex(), index);
     QCOMPARE(list(*window_, "cmbN")->listIndex(), index);
-    QVERIFY(cell(*window_, index)->isHighlighted());
+    QVERIFY(table(*window_)->isHighlighted(index));
     QCOMPARE(highlightedCount(*window_), 1);
     QCOMPARE(window_->focusWidget(), child(*window_, "txtBusca"));
-    QTest::mouseRelease(cell(*window_, index), Qt::MouseButton(button));
+    QTest::mouseRelease(table(*window_), Qt::MouseButton(button), {}, centre);
     QCOMPARE(window_->selectedIndex(), index);
 }
 
@@ -180,7 +181,7 @@ void TestSelection::listFocusIsTracked() {
     QTest::keyClick(elements, Qt::Key_Down);
     QCOMPARE(window_->selectedIndex(), 11);
     QCOMPARE(card("lblSimb"), QStringLiteral("Mg"));
-    QTest::mousePress(cell(*window_, 3), Qt::LeftButton);
+    QTest::mousePress(table(*window_), Qt::LeftButton, {}, table(*window_)->cellRect(3).center());
     QTRY_VERIFY(!window_->comboHasFocus());
     list(*window_, "cmbTab")->setFocus();
     QTRY_VERIFY(window_->comboHasFocus());

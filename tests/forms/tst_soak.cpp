@@ -37,10 +37,9 @@ void TestSoak::animationWithKeysAndViews() {
     auto* search = child<QLineEdit>(*window, "txtBusca");
     search->setFocus();
     auto* views = list(*window, "cmbTab");
-    QWidget* frame = child(*window, "shpSelecao");
     QStringList captions;
     for (int i = 0; i < 118; ++i)
-        captions << cell(*window, i)->text();
+        captions << table(*window)->text(i);
     const Qt::Key arrows[] = {Qt::Key_Right, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down};
     RandomSource random(11);
     long memoryAfterWarmUp = 0;
@@ -58,9 +57,9 @@ void TestSoak::animationWithKeysAndViews() {
         const int selected = window->selectedIndex();
         int highlighted = 0;
         for (int i = 0; i < 118; ++i)
-            highlighted += cell(*window, i)->isHighlighted();
-        QVERIFY2(highlighted == 1 && cell(*window, selected)->isHighlighted(), qPrintable(QString::number(tick)));
-        QVERIFY(frame->geometry().contains(cell(*window, selected)->geometry()));
+            highlighted += table(*window)->isHighlighted(i);
+        QVERIFY2(highlighted == 1 && table(*window)->isHighlighted(selected), qPrintable(QString::number(tick)));
+        QVERIFY(table(*window)->frameRect().contains(table(*window)->cellRect(selected)));
         int legends = 0;
         for (int n = 0; n < legends::kPanelCount; ++n)
             legends += child(*window, QStringLiteral("pctLeg(%1)").arg(n))->isVisibleTo(window.get());
@@ -68,7 +67,7 @@ void TestSoak::animationWithKeysAndViews() {
         QCOMPARE(window->windowTitle(), QStringLiteral(" Orvane - ") + views->currentText());
         if (tick % 1000 == 0) {
             for (int i = 0; i < 118; ++i)
-                QCOMPARE(cell(*window, i)->text(), captions[i]);
+                QCOMPARE(table(*window)->text(i), captions[i]);
         }
         if (tick == ticks / 10)
             memoryAfterWarmUp = residentKiB();

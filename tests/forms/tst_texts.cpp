@@ -146,6 +146,29 @@ void TestTexts::everyToolTip() {
             QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(tip->toolTip));
         }
     }
+    // The drawn table's parts: each shows its tool tip where the pointer rests on it.
+    if (shown == main.get()) {
+        const PeriodicTable& drawn = *table(*main);
+        const struct {
+            const char* name;
+            int count;
+        } arrays[] = {{"lbl", PeriodicTable::kCellCount},
+                      {"lblPeriodo", PeriodicTable::kPeriodCount},
+                      {"lblfamilia", PeriodicTable::kHeadingCount}};
+        for (const auto& array : arrays) {
+            for (int n = 0; n < array.count; ++n) {
+                const QString name = QStringLiteral("%1(%2)").arg(QLatin1String(array.name)).arg(n);
+                const auto part = tablePart(*main, name);
+                QVERIFY2(part, qPrintable(name));
+                QCOMPARE(part->toolTip, expectedTip(window, name));
+                const auto pointed = drawn.partAt(part->place.center());
+                QVERIFY2(pointed, qPrintable(name));
+                QCOMPARE(pointed->toolTip, expectedTip(window, name));
+                if (const Tip* tip = findTip(window, name))
+                    listed.insert(QString::fromLatin1(tip->control));
+            }
+        }
+    }
     // Every row of the table names a control the window has.
     int rows = 0;
     for (const Tip& tip : kTips)

@@ -28,8 +28,8 @@ struct Cells {
 Cells cells(const frm1& window) {
     Cells now;
     for (int i = 0; i < 118; ++i) {
-        now.colours.push_back(platform::toBgr(cell(window, i)->backColor()));
-        now.looks << cell(window, i)->text() + cell(window, i)->palette().color(QPalette::WindowText).name();
+        now.colours.push_back(platform::toBgr(table(window)->backColor(i)));
+        now.looks << table(window)->text(i) + table(window)->textColour(i).name();
     }
     return now;
 }
@@ -46,7 +46,7 @@ int visibleLegend(const frm1& window) {
 QStringList headings(const frm1& window) {
     QStringList captions;
     for (int n = 0; n < 38; ++n)
-        captions << child<QLabel>(window, QStringLiteral("lblfamilia(%1)").arg(n))->text();
+        captions << table(window)->headingText(n);
     return captions;
 }
 
@@ -91,17 +91,17 @@ void TestViewSelector::everyViewColoursTheCellsAndShowsItsLegend() {
 
 void TestViewSelector::repeatedOrUnknownEntryKeepsTheColours() {
     QVERIFY(chooseView(*window_, "Raio Atômico"));
-    cell(*window_, 5)->setBackColor(Qt::red);
+    table(*window_)->setBackColor(5, Qt::red);
     child(*window_, "pctLeg(3)")->show();
     window_->setWindowTitle(QStringLiteral("x"));
     QVERIFY(chooseView(*window_, "Raio Atômico")); // the applied view: nothing at all changes
-    QCOMPARE(cell(*window_, 5)->backColor(), QColor(Qt::red));
+    QCOMPARE(table(*window_)->backColor(5), QColor(Qt::red));
     QCOMPARE(visibleLegend(*window_), -2);
     QCOMPARE(window_->windowTitle(), QStringLiteral("x"));
     // An entry that names no view keeps every colour, shows the families legend, names itself.
     list(*window_, "cmbTab")->addItem(QStringLiteral("Tabela Nova"));
     QVERIFY(chooseView(*window_, "Tabela Nova"));
-    QCOMPARE(cell(*window_, 5)->backColor(), QColor(Qt::red));
+    QCOMPARE(table(*window_)->backColor(5), QColor(Qt::red));
     QCOMPARE(visibleLegend(*window_), 0);
     QCOMPARE(window_->windowTitle(), QStringLiteral(" Orvane - Tabela Nova"));
     list(*window_, "cmbTab")->removeItem(26);
@@ -115,7 +115,7 @@ void TestViewSelector::repeatedOrUnknownEntryKeepsTheColours() {
     swatch->setPalette(changed);
     QVERIFY(chooseView(*window_, "Raio Atômico"));
     QVERIFY(chooseView(*window_, "Rede Cristalográfica"));
-    QCOMPARE(cell(*window_, 0)->backColor(), QColor(1, 2, 3));
+    QCOMPARE(table(*window_)->backColor(0), QColor(1, 2, 3));
     changed.setColor(QPalette::Window, platform::bgrColour(*legends::swatchColour(35)));
     swatch->setPalette(changed);
     window_->hide();
@@ -137,9 +137,10 @@ void TestViewSelector::anySequenceEndsInTheStartColours() {
 void TestViewSelector::groupNumberingSwitch() {
     auto* families = child<QPushButton>(*window_, "optCol(0)");
     auto* iupac = child<QPushButton>(*window_, "optCol(1)");
-    auto* wide = child(*window_, "lblfamilia(36)");
-    auto* bracket = child(*window_, "lblfamilia(37)");
+    const TableLabel& wide = table(*window_)->heading(36);
+    const TableLabel& bracket = table(*window_)->heading(37);
     window_->show();
+    QVERIFY(table(*window_)->isVisible());
     const QStringList start = headings(*window_);
     QCOMPARE(start.mid(16, 4), (QStringList{"17", "18", "1A", "2A"}));
     child(*window_, "cmbN")->setFocus();
@@ -149,12 +150,12 @@ void TestViewSelector::groupNumberingSwitch() {
     QCOMPARE(switched.mid(0, 18), start.mid(18, 18));
     QCOMPARE(switched.mid(7, 3), (QStringList{"8B", "8B", "8B"}));
     QCOMPARE(switched[35], QStringLiteral("18"));
-    QVERIFY(!wide->isVisible() && bracket->isVisible());
+    QVERIFY(!wide.visible && bracket.visible);
     QCOMPARE(window_->focusWidget(), child(*window_, "txtBusca"));
     iupac->click();
     iupac->click();
     QCOMPARE(headings(*window_), start);
-    QVERIFY(wide->isVisible() && !bracket->isVisible());
+    QVERIFY(wide.visible && !bracket.visible);
     // Any other index changes no caption but still hands the focus to the search box.
     child(*window_, "cmbN")->setFocus();
     window_->optCol_Click(2);

@@ -61,7 +61,6 @@ const ControlRow kControls[] = {
     {"cmdA",         "Picture1",  Kind::Button,          90,    90,   555,  405, "", "Elemento anterior", ":/icons/previous.png"},
     {"cmbN",         "Picture1",  Kind::Combo,          660,    90,  2460,  420, "", "Selecione um Elemento", "", kBlack, kGreen, 12},
     {"cmdP",         "Picture1",  Kind::Button,        3120,    90,   555,  405, "", "Próximo elemento", ":/icons/next.png"},
-    {"shpSelecao",   "pctTabela", Kind::Shape,            0,     0,   465,  435, "", "", "", kTransparent, kWhite},
 };
 
 const DetailField kDetails[] = {

@@ -55,6 +55,12 @@ inline constexpr int kHeadingCount = 38;
 // Where heading lblfamilia(index) sits in the table area.
 TwipsRect headingRect(int index);
 
+// The selection frame shpSelecao, drawn by the table in white around the selected cell: it reaches
+// kSelectionFrameOffset twips beyond the cell's top and left.
+inline constexpr int kSelectionFrameWidth = 465;
+inline constexpr int kSelectionFrameHeight = 435;
+inline constexpr int kSelectionFrameOffset = 10;
+
 } // namespace layout
 
 namespace layout {

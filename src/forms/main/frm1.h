@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Orvane - frm1, the main window.
 //
-// The window shows the 118 elements as a periodic grid of cells lbl(0..117), an element card,
+// The window shows the 118 elements as a periodic grid of cells lbl(0..117) drawn by one
+// PeriodicTable, an element card,
 // a tool bar, a detail panel of 22 value boxes and a legend column. Every control is built from
 // the layout tables (MainLayout, and the grid and legend rules of the data library) and carries
 // its given name as objectName. What needs no widget (the grid, the views' colours, the legend
@@ -36,10 +37,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class ElementCell;
+class PeriodicTable;
 class frm2;
 class frm3;
-class Shape;
 namespace platform {
 class ArrowKeyFlags;
 class EventComboBox;
@@ -108,6 +108,9 @@ class frm1 : public QWidget {
     // caption is exactly the title the other copy asked for.
     void restoreIfTitled(const QString& title);
 
+    // The drawn periodic table.
+    const PeriodicTable& table() const { return *table_; }
+
     // Form-level state.
     int selectedIndex() const { return selectedIndex_; }
     int lastViewIndex() const { return lastViewIndex_; }
@@ -145,19 +148,15 @@ class frm1 : public QWidget {
 
     QWidget* picTela_ = nullptr;
     QWidget* pctTabela_ = nullptr;
-    QWidget* tableGrid_ = nullptr; // see-through layer in pctTabela holding the cells and their headings
-    std::array<ElementCell*, TPDEQ::kElementCount> lbl_{};
+    PeriodicTable* table_ = nullptr; // the cells, period numbers, headings and selection frame
     std::array<platform::ReadOnlyLineEdit*, 22> txtValor_{}; // indexed by card::Box
     std::array<QLabel*, 22> lblNome_{};
-    std::array<QLabel*, 9> lblPeriodo_{};
-    std::array<QLabel*, 38> lblfamilia_{}; // see layout::kHeadingCount
     std::array<QWidget*, legends::kPanelCount> pctLeg_{};
     std::array<QLabel*, legends::kSwatchCount> lblLegenda_{};
     std::array<QPushButton*, 2> optCol_{};
     platform::EventComboBox* cmbN_ = nullptr;
     platform::EventComboBox* cmbTab_ = nullptr;
     QLineEdit* txtBusca_ = nullptr;
-    Shape* shpSelecao_ = nullptr;
     QLabel* lblSimb_ = nullptr;
     QLabel* lblA_ = nullptr;
     QLabel* lblZ_ = nullptr;

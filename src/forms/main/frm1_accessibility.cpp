@@ -4,9 +4,9 @@
 // written above it.
 #include "frm1.h"
 
+#include "PeriodicTable.h"
 #include "data/CellGrid.h"
 #include "data/ElementCard.h"
-#include "ElementCell.h"
 #include "platform/ReadOnlyLineEdit.h"
 
 #include <QLabel>
@@ -16,11 +16,13 @@ void frm1::nameForAccessibility() {
     for (int i = 0; i < TPDEQ::kElementCount; ++i) {
         const int z = i + 1;
         const grid::CellPlace place = grid::cellPlace(z);
-        const QString name = QString::fromStdString(std::string(TPDEQ::ElementText(std::int16_t(z), TPDEQ::ElementField::name)));
-        const QString group = place.top == grid::kLanthanideTop  ? QStringLiteral("lantanídeo")
-                              : place.top == grid::kActinideTop ? QStringLiteral("actinídeo")
-                                                                : QStringLiteral("grupo %1").arg(place.column);
-        lbl_[i]->setAccessibleName(QStringLiteral("%1, número %2, %3").arg(name).arg(z).arg(group));
+        const QString name = QString::fromStdString(
+            std::string(TPDEQ::ElementText(std::int16_t(z), TPDEQ::ElementField::name)));
+        const QString group = place.top == grid::kLanthanideTop ? QStringLiteral("lantanídeo")
+                              : place.top == grid::kActinideTop
+                                  ? QStringLiteral("actinídeo")
+                                  : QStringLiteral("grupo %1").arg(place.column);
+        table_->setCellAccessibleName(i, QStringLiteral("%1, número %2, %3").arg(name).arg(z).arg(group));
     }
     txtValor_[card::casBox]->setAccessibleName(QStringLiteral("CAS-ID"));
     for (std::size_t n = 1; n < txtValor_.size(); ++n)

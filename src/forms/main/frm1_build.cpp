@@ -2,14 +2,13 @@
 // frm1: building the controls from the layout tables.
 #include "frm1.h"
 
+#include "MainLayout.h"
+#include "PeriodicTable.h"
 #include "data/CellGrid.h"
 #include "data/ElementCard.h"
-#include "ElementCell.h"
 #include "data/Legends.h"
-#include "MainLayout.h"
 #include "forms/common/Colours.h"
 #include "forms/common/ControlFactory.h"
-#include "forms/common/Shape.h"
 #include "platform/AppInfo.h"
 #include "platform/ArrowKeyFlags.h"
 #include "platform/BgrColour.h"
@@ -35,15 +34,29 @@ static void initResources() {
 namespace {
 
 using colour::kCaptionBack;
-using layout::indexedName;
 using colour::kTableBack;
 using colour::kWhite;
+using layout::indexedName;
 constexpr std::uint32_t kPeriodText = colour::kCaptionBack;
 constexpr std::uint32_t kHeadingBack = colour::kDetailBack;
 constexpr std::uint32_t kBoxBack = colour::kBlack;
 constexpr std::uint32_t kBoxText = colour::kValueGreen;
 constexpr double kCellPoints = 9.75;
 constexpr double kHydrogenPoints = 8.25;
+
+// A caption of the table at a place in twips, with colours 0x00BBGGRR (no background: see-through).
+TableLabel tableLabel(const layout::TwipsRect& place, const QString& text, std::optional<std::uint32_t> back,
+                      std::uint32_t fore, double points, bool border) {
+    TableLabel label;
+    label.place = platform::twipsRect(place.left, place.top, place.width, place.height);
+    label.text = text;
+    label.font = platform::uiFont(points);
+    if (back)
+        label.back = platform::bgrColour(*back);
+    label.fore = platform::bgrColour(fore);
+    label.border = border;
+    return label;
+}
 
 } // namespace
 
@@ -82,7 +95,6 @@ void frm1::buildControls() {
     cmbN_ = qobject_cast<platform::EventComboBox*>(byName.value(QStringLiteral("cmbN")));
     cmbTab_ = qobject_cast<platform::EventComboBox*>(byName.value(QStringLiteral("cmbTab")));
     txtBusca_ = qobject_cast<QLineEdit*>(byName.value(QStringLiteral("txtBusca")));
-    shpSelecao_ = qobject_cast<Shape*>(byName.value(QStringLiteral("shpSelecao")));
     lblSimb_ = qobject_cast<QLabel*>(byName.value(QStringLiteral("lblSimb")));
     lblA_ = qobject_cast<QLabel*>(byName.value(QStringLiteral("lblA")));
     cardMassFont_ = lblA_->font();
@@ -107,67 +119,69 @@ void frm1::buildControls() {
     keyFlags_ = new platform::ArrowKeyFlags(this);
     chkOnTop_ = qobject_cast<QPushButton*>(byName.value(QStringLiteral("chkOnTop")));
     imgLogo_ = byName.value(QStringLiteral("imgLogo"));
-    shpSelecao_->raise();
     // The search box comes first in the tab order and holds the focus when the window opens.
     setTabOrder(txtBusca_, cmbTab_);
     txtBusca_->setFocus();
 }
 
 void frm1::buildGrid() {
-    // The cells, their period numbers and group headings lie on one see-through layer under the
-    // table's other controls, in the table's own coordinates. Each move of the selection frame
-    // makes the window work out again which parts of the table its opaque children cover: with
-    // the layer that is one kept region to add, instead of some 200 rectangles.
-    tableGrid_ = new QWidget(pctTabela_);
-    tableGrid_->setObjectName(QStringLiteral("tableGrid"));
-    tableGrid_->setAccessibleName(QStringLiteral("Tabela periódica"));
-    tableGrid_->setGeometry(pctTabela_->rect());
-    tableGrid_->lower();
+    // The cells, their period numbers, group headings and the selection frame are drawn by one
+    // widget lying under the table's other controls, in the table's own coordinates.
+    table_ = new PeriodicTable(pctTabela_);
+    table_->setObjectName(QStringLiteral("tableGrid"));
+    table_->setAccessibleName(QStringLiteral("Tabela periódica"));
+    table_->setGeometry(pctTabela_->rect());
+    table_->lower();
+    const QColor windowText = table_->palette().color(QPalette::WindowText);
     for (int i = 0; i < TPDEQ::kElementCount; ++i) {
         const int z = i + 1;
-        auto* cell = new ElementCell(i, tableGrid_);
-        cell->setObjectName(indexedName("lbl", i));
         const grid::CellPlace place = grid::cellPlace(z);
-        cell->setGeometry(platform::twipsRect(place.left, place.top, grid::kCellWidth, grid::kCellHeight));
-        cell->setFont(platform::uiFont(i == 0 ? kHydrogenPoints : kCellPoints));
-        cell->setText(platform::qtText(grid::cellSymbol(z)));
-        cell->setBackColor(platform::bgrColour(grid::defaultCellColour(z)));
-        if (const auto textColour = grid::cellTextColour(z))
-            layout::applyColours(cell, layout::kTransparent, *textColour);
-        lbl_[i] = cell;
+        table_->placeCell(i, platform::twipsRect(place.left, place.top, grid::kCellWidth, grid::kCellHeight),
+                          grid::cellRow(z), place.column - 1);
+        table_->setCellFont(i, platform::uiFont(i == 0 ? kHydrogenPoints : kCellPoints));
+        table_->setText(i, platform::qtText(grid::cellSymbol(z)));
+        table_->setBackColor(i, platform::bgrColour(grid::defaultCellColour(z)));
+        const auto textColour = grid::cellTextColour(z);
+        table_->setTextColour(i, textColour ? platform::bgrColour(*textColour) : windowText);
     }
-    for (int n = 0; n < int(lblPeriodo_.size()); ++n) {
+    for (int n = 0; n < PeriodicTable::kPeriodCount; ++n) {
         const layout::PeriodLabel& period = layout::periodLabels()[n];
-        lblPeriodo_[n] = layout::makeLabel(
-            tableGrid_, indexedName("lblPeriodo", n),
-            {period.left, period.top, layout::kPeriodLabelWidth, layout::kPeriodLabelHeight},
-            QString::fromLatin1(period.caption), kTableBack, kPeriodText, 8.25, layout::Centre, false);
+        table_->setPeriod(
+            n, tableLabel({period.left, period.top, layout::kPeriodLabelWidth, layout::kPeriodLabelHeight},
+                          QString::fromLatin1(period.caption), kTableBack, kPeriodText, 8.25, false));
     }
+    table_->setFrame(platform::twipsRect(0, 0, layout::kSelectionFrameWidth, layout::kSelectionFrameHeight),
+                     platform::bgrColour(kWhite));
 }
 
 void frm1::buildHeadings() {
     // Each group's small number over its column, and its family name in the heading row.
     for (int g = 0; g < grid::kColumnCount; ++g) {
         const int small = layout::kSmallHeadings + g;
-        lblfamilia_[small] = layout::makeLabel(tableGrid_, indexedName("lblfamilia", small),
-                                               layout::headingRect(small), QString::number(g + 1),
-                                               layout::kTransparent, kWhite, 6.75, layout::Centre, false);
+        table_->setHeading(small, tableLabel(layout::headingRect(small), QString::number(g + 1), std::nullopt,
+                                             kWhite, 6.75, false));
         const int heading = layout::kHeadingRow + g;
-        lblfamilia_[heading] = layout::makeLabel(
-            tableGrid_, indexedName("lblfamilia", heading), layout::headingRect(heading),
-            platform::qtText(legends::familyName(g + 1)), kHeadingBack, kWhite, 8.25, layout::Centre, true);
+        table_->setHeading(heading, tableLabel(layout::headingRect(heading),
+                                               platform::qtText(legends::familyName(g + 1)), kHeadingBack,
+                                               kWhite, 8.25, true));
     }
-    lblfamilia_[layout::kWide8B] = layout::makeLabel(
-        tableGrid_, indexedName("lblfamilia", layout::kWide8B), layout::headingRect(layout::kWide8B),
-        QStringLiteral("8B"), kHeadingBack, kWhite, 8.25, layout::Centre, true);
-    lblfamilia_[layout::kBracket8B] = layout::makeLabel(
-        tableGrid_, indexedName("lblfamilia", layout::kBracket8B), layout::headingRect(layout::kBracket8B),
-        QStringLiteral("|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|"), kTableBack, kWhite, 6.75, layout::Centre, false);
+    table_->setHeading(layout::kWide8B, tableLabel(layout::headingRect(layout::kWide8B), QStringLiteral("8B"),
+                                                   kHeadingBack, kWhite, 8.25, true));
     // The bracket covers the three small "8B" labels it spans, with its own "8B" on their line.
-    lblfamilia_[layout::kBracket8B]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    lblfamilia_[layout::kBracket8B]->raise();
-    lblfamilia_[layout::kWide8B]->raise();
-    lblfamilia_[layout::kBracket8B]->hide();
+    TableLabel bracket = tableLabel(layout::headingRect(layout::kBracket8B),
+                                    QStringLiteral("|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|"), kTableBack, kWhite, 6.75, false);
+    bracket.alignment = Qt::AlignHCenter | Qt::AlignBottom;
+    bracket.visible = false;
+    table_->setHeading(layout::kBracket8B, bracket);
+    // The bracket lies over the small labels, the wide 8B over the heading row.
+    std::array<int, PeriodicTable::kHeadingCount> order{};
+    for (int g = 0; g < grid::kColumnCount; ++g) {
+        order[2 * g] = layout::kSmallHeadings + g;
+        order[2 * g + 1] = layout::kHeadingRow + g;
+    }
+    order[layout::kWide8B] = layout::kBracket8B;
+    order[layout::kBracket8B] = layout::kWide8B;
+    table_->setHeadingOrder(order);
 }
 
 void frm1::buildDetailPanel() {

@@ -2,8 +2,8 @@
 // frm1: the two caption modes of the cells, symbols alone or symbol over atomic number.
 #include "frm1.h"
 
+#include "PeriodicTable.h"
 #include "data/CellGrid.h"
-#include "ElementCell.h"
 #include "platform/Fonts.h"
 #include "platform/QtText.h"
 
@@ -22,9 +22,9 @@ void frm1::cmdSimb2_Click() {
 void frm1::setCellCaptions(bool withNumbers) {
     for (int i = 0; i < TPDEQ::kElementCount; ++i) {
         const QString symbol = platform::qtText(grid::cellSymbol(i + 1));
-        lbl_[i]->setText(withNumbers ? symbol + QLatin1Char('\n') + QString::number(i + 1) : symbol);
-        QFont font = lbl_[i]->font();
+        table_->setText(i, withNumbers ? symbol + QLatin1Char('\n') + QString::number(i + 1) : symbol);
+        QFont font = table_->cellFont(i);
         font.setPixelSize(platform::fontPx(withNumbers ? 8 : 12));
-        lbl_[i]->setFont(font);
+        table_->setCellFont(i, font);
     }
 }

@@ -4,24 +4,22 @@
 #include "frm1.h"
 
 #include "MainLayout.h"
+#include "PeriodicTable.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 void frm1::optCol_Click(int index) {
     constexpr int kGroups = 18;
-    QLabel* const* small = &lblfamilia_[layout::kSmallHeadings];
-    QLabel* const* heading = &lblfamilia_[layout::kHeadingRow];
     if (index == 0 || index == 1) {
         // 0 ("Famílias"): the names go down to the small labels, the numbers up to the heading row.
-        QLabel* const* names = index == 0 ? small : heading;
-        QLabel* const* numbers = index == 0 ? heading : small;
+        const int names = index == 0 ? layout::kSmallHeadings : layout::kHeadingRow;
+        const int numbers = index == 0 ? layout::kHeadingRow : layout::kSmallHeadings;
         for (int g = 0; g < kGroups; ++g)
-            names[g]->setText(numbers[g]->text());
-        lblfamilia_[layout::kWide8B]->setVisible(index == 1);
-        lblfamilia_[layout::kBracket8B]->setVisible(index == 0);
+            table_->setHeadingText(names + g, table_->headingText(numbers + g));
+        table_->setHeadingVisible(layout::kWide8B, index == 1);
+        table_->setHeadingVisible(layout::kBracket8B, index == 0);
         for (int g = 0; g < kGroups; ++g)
-            numbers[g]->setText(QString::number(g + 1));
+            table_->setHeadingText(numbers + g, QString::number(g + 1));
     }
     txtBusca_->setFocus();
 }

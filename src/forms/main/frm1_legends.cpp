@@ -3,8 +3,8 @@
 // shown; most panels never are.
 #include "frm1.h"
 
-#include "data/Legends.h"
 #include "MainLayout.h"
+#include "data/Legends.h"
 #include "forms/common/Colours.h"
 #include "forms/common/ControlFactory.h"
 #include "platform/Fonts.h"
@@ -22,13 +22,12 @@ void frm1::fillLegendPanel(int panelNumber) {
         if (row.panel != panelNumber)
             continue;
         const layout::TwipsRect swatchPlace = layout::legendSwatchRect(row.row);
-        lblLegenda_[row.swatch] = layout::makeLabel(panel, indexedName("lblLegenda", row.swatch), swatchPlace,
-                                                    QString(), row.colour, layout::kDefault, 8.25, layout::Left,
-                                                    true);
-        QLabel* caption = layout::makeLabel(panel, indexedName("lblClass", row.swatch),
-                                            layout::legendCaptionRect(row.row, row.captionHeight),
-                                            platform::qtText(row.caption), layout::kTransparent, colour::kWhite, 8.25,
-                                            layout::Left, false);
+        lblLegenda_[row.swatch] =
+            layout::makeLabel(panel, indexedName("lblLegenda", row.swatch), swatchPlace, QString(),
+                              row.colour, layout::kDefault, 8.25, layout::Left, true);
+        QLabel* caption = layout::makeLabel(
+            panel, indexedName("lblClass", row.swatch), layout::legendCaptionRect(row.row, row.captionHeight),
+            platform::qtText(row.caption), layout::kTransparent, colour::kWhite, 8.25, layout::Left, false);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // A caption tall enough for two lines wraps; the others stay on their one line.
         if (caption->height() >= 2 * caption->fontMetrics().lineSpacing())

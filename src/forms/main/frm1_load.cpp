@@ -2,8 +2,8 @@
 // frm1: Form_Load, which fills the lists and runs the handlers that bring up the first view and element.
 #include "frm1.h"
 
+#include "PeriodicTable.h"
 #include "data/ElementCard.h"
-#include "ElementCell.h"
 #include "data/Views.h"
 #include "platform/EventComboBox.h"
 #include "platform/QtText.h"
@@ -16,7 +16,7 @@ void frm1::Form_Load() {
     QStringList entries;
     for (int z = 1; z <= TPDEQ::kElementCount; ++z) {
         entries.append(platform::qtText(card::entryText(z)));
-        lbl_[z - 1]->setToolTip(platform::qtText(card::cellToolTip(z)));
+        table_->setCellToolTip(z - 1, platform::qtText(card::cellToolTip(z)));
     }
     cmbN_->appendSilently(entries);
     // The view list, in the order the data library gives: alphabetical.
@@ -36,10 +36,10 @@ void frm1::Form_Load() {
     // Where the content panel goes back to when the window is restored.
     panelHome_ = picTela_->pos();
     // Tool tips.
-    for (QLabel* period : lblPeriodo_)
-        period->setToolTip(QStringLiteral("Períodos"));
-    for (QLabel* heading : lblfamilia_)
-        heading->setToolTip(QStringLiteral("Grupos"));
+    for (int n = 0; n < PeriodicTable::kPeriodCount; ++n)
+        table_->setPeriodToolTip(n, QStringLiteral("Períodos"));
+    for (int n = 0; n < PeriodicTable::kHeadingCount; ++n)
+        table_->setHeadingToolTip(n, QStringLiteral("Grupos"));
     // Symbol over atomic number in every cell.
     cmdSimb2_Click();
     // The mass box explains its brackets and parentheses.

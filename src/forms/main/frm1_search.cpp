@@ -33,7 +33,8 @@ void frm1::cmdBusca_Click() {
         break;
     case search::Outcome::NotFound: {
         QMessageBox message(QMessageBox::Warning, platform::productName() + QStringLiteral(" - Localizar"),
-                            QStringLiteral("Nenhuma ocorrência encontrada para: \n") + typed, QMessageBox::Ok, this);
+                            QStringLiteral("Nenhuma ocorrência encontrada para: \n") + typed, QMessageBox::Ok,
+                            this);
         message.setTextFormat(Qt::PlainText); // the text as typed, never read as markup
         message.exec();
         break;

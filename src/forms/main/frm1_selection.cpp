@@ -2,10 +2,10 @@
 // frm1: selecting an element and filling the card and the detail panel.
 #include "frm1.h"
 
+#include "MainLayout.h"
+#include "PeriodicTable.h"
 #include "data/CellGrid.h"
 #include "data/ElementCard.h"
-#include "ElementCell.h"
-#include "forms/common/Shape.h"
 #include "platform/EventComboBox.h"
 #include "platform/Fonts.h"
 #include "platform/QtText.h"
@@ -16,12 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-
-constexpr int kFrameOffset = 10; // twips: the frame reaches this far beyond the cell's top and left
-
-} // namespace
-
 void frm1::cmbN_Click() {
     const std::optional<int> entryNumber = card::atomicNumberOf(platform::stdText(cmbN_->currentText()));
     if (!entryNumber)
@@ -29,9 +23,10 @@ void frm1::cmbN_Click() {
     const int z = *entryNumber;
     const int i = z - 1;
     const grid::CellPlace place = grid::cellPlace(z);
-    shpSelecao_->move(platform::toPx(QPoint(place.left - kFrameOffset, place.top - kFrameOffset)));
-    lbl_[selectedIndex_]->setHighlighted(false);
-    lbl_[i]->setHighlighted(true);
+    table_->moveFrame(platform::toPx(
+        QPoint(place.left - layout::kSelectionFrameOffset, place.top - layout::kSelectionFrameOffset)));
+    table_->setHighlighted(selectedIndex_, false);
+    table_->setHighlighted(i, true);
 
     currentRecord_ = TPDEQ::GetElementRecord(std::int16_t(z));
     const auto texts = card::boxTexts(z);
@@ -52,7 +47,8 @@ void frm1::cmbN_Click() {
 void frm1::txtValor_Change(int index) {
     if (index < 0 || index >= int(card::kBoxCount))
         return;
-    const QString text = platform::qtText(card::shown(card::Box(index), platform::stdText(txtValor_[index]->text())));
+    const QString text =
+        platform::qtText(card::shown(card::Box(index), platform::stdText(txtValor_[index]->text())));
     // Writing back an unchanged text would only raise this handler again.
     if (text != txtValor_[index]->text())
         txtValor_[index]->setText(text);

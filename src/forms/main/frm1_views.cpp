@@ -2,7 +2,7 @@
 // frm1: the view list, which recolours the cells and shows the matching legend.
 #include "frm1.h"
 
-#include "ElementCell.h"
+#include "PeriodicTable.h"
 #include "data/Legends.h"
 #include "data/Views.h"
 #include "platform/AppInfo.h"
@@ -33,7 +33,7 @@ void frm1::cmbTab_Click() {
         const views::CellColours colours = views::cellColours(*view, swatch);
         for (int i = 0; i < TPDEQ::kElementCount; ++i)
             if (colours[i])
-                lbl_[i]->setBackColor(platform::bgrColour(*colours[i]));
+                table_->setBackColor(i, platform::bgrColour(*colours[i]));
         legendNumber = view->legend;
     }
     // Every other panel is hidden, so at most one shows; the one kept is not hidden and shown again.

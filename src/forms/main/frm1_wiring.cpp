@@ -3,7 +3,7 @@
 // that the handlers track.
 #include "frm1.h"
 
-#include "ElementCell.h"
+#include "PeriodicTable.h"
 #include "platform/EventComboBox.h"
 #include "platform/ReadOnlyLineEdit.h"
 
@@ -23,8 +23,7 @@ constexpr int kEnter = 13;
 void frm1::connectHandlers() {
     connect(cmbN_, &platform::EventComboBox::listClicked, this, &frm1::cmbN_Click);
     connect(cmbTab_, &platform::EventComboBox::listClicked, this, &frm1::cmbTab_Click);
-    for (ElementCell* cell : lbl_)
-        connect(cell, &ElementCell::pressed, this, &frm1::lbl_MouseDown);
+    connect(table_, &PeriodicTable::cellPressed, this, &frm1::lbl_MouseDown);
     for (int n = 0; n < int(txtValor_.size()); ++n)
         connect(txtValor_[n], &QLineEdit::textChanged, this, [this, n] { txtValor_Change(n); });
     const auto onClick = [this](const char* name, void (frm1::*handler)()) {
