@@ -11,13 +11,19 @@
 
 namespace {
 
-// The element whose cell lies one row above (-1) or below (+1) the cell of z in its column, if any.
-std::optional<int> neighbourInColumn(int z, int direction) {
-    std::vector<int> rowTops; // top to bottom: periods 1 to 7, lanthanides, actinides
+// The distinct tops of the cells, top to bottom: periods 1 to 7, lanthanides, actinides.
+std::vector<int> gridRowTops() {
+    std::vector<int> rowTops;
     for (int other = 1; other <= 118; ++other)
         rowTops.push_back(grid::cellPlace(other).top);
     std::sort(rowTops.begin(), rowTops.end());
     rowTops.erase(std::unique(rowTops.begin(), rowTops.end()), rowTops.end());
+    return rowTops;
+}
+
+// The element whose cell lies one row above (-1) or below (+1) the cell of z in its column, if any.
+std::optional<int> neighbourInColumn(int z, int direction) {
+    const std::vector<int> rowTops = gridRowTops();
     const grid::CellPlace place = grid::cellPlace(z);
     const long row = std::find(rowTops.begin(), rowTops.end(), place.top) - rowTops.begin() + direction;
     if (row < 0 || row >= long(rowTops.size()))
@@ -34,6 +40,7 @@ class TestArrowSteps : public QObject {
     Q_OBJECT
   private slots:
     void upAndDownMoveToTheCellAboveAndBelow();
+    void rowsAreCountedFromTheTop();
     void examples();
     void rightAndLeftStopAtTheEnds();
     void animationDrawsCoverTheirRanges();
@@ -52,6 +59,20 @@ void TestArrowSteps::upAndDownMoveToTheCellAboveAndBelow() {
         QCOMPARE(targetOf(keys::Arrow::Up, z), neighbourInColumn(z, -1));
         QCOMPARE(targetOf(keys::Arrow::Down, z), neighbourInColumn(z, +1));
     }
+}
+
+void TestArrowSteps::rowsAreCountedFromTheTop() {
+    const std::vector<int> rowTops = gridRowTops();
+    QCOMPARE(int(rowTops.size()), grid::kRowCount);
+    std::set<std::pair<int, int>> taken; // no two cells share a row and column
+    for (int z = 1; z <= 118; ++z) {
+        const long row = std::find(rowTops.begin(), rowTops.end(), grid::cellPlace(z).top) - rowTops.begin();
+        QCOMPARE(grid::cellRow(z), int(row));
+        QVERIFY(taken.insert({grid::cellRow(z), grid::cellPlace(z).column}).second);
+    }
+    QCOMPARE(grid::cellRow(26), 3);
+    QCOMPARE(grid::cellRow(57), 7);
+    QCOMPARE(grid::cellRow(103), 8);
 }
 
 void TestArrowSteps::examples() {
