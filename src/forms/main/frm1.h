@@ -108,9 +108,6 @@ class frm1 : public QWidget {
     // caption is exactly the title the other copy asked for.
     void restoreIfTitled(const QString& title);
 
-    // The drawn periodic table.
-    const PeriodicTable& table() const { return *table_; }
-
     // Form-level state.
     int selectedIndex() const { return selectedIndex_; }
     int lastViewIndex() const { return lastViewIndex_; }
