@@ -6,7 +6,7 @@
 
 namespace animation {
 
-inline constexpr int kAnimatedViews = 19; // the first 19 positions of the sorted view list
+inline constexpr int kAnimatedViews = 19; // the first 19 entries of views::offeredNames()
 
 struct Draw {
     int numbering;    // 0 family names, 1 IUPAC numbers

@@ -36,22 +36,29 @@ template <std::size_t N> std::optional<int> stepFor(const Move (&moves)[N], int 
     return std::nullopt;
 }
 
+std::optional<int> inList(int index, int count) {
+    return index >= 0 && index < count ? std::optional(index) : std::nullopt;
+}
+
 } // namespace
 
-std::optional<int> upStep(int atomicNumber) {
-    return stepFor(kUp, atomicNumber);
-}
-
-std::optional<int> downStep(int atomicNumber) {
-    return stepFor(kDown, atomicNumber);
-}
-
-std::optional<int> rightOf(int index, int count) {
-    return index + 1 < count ? std::optional(index + 1) : std::nullopt;
-}
-
-std::optional<int> leftOf(int index) {
-    return index - 1 >= 0 ? std::optional(index - 1) : std::nullopt;
+std::optional<int> target(Arrow arrow, int index, int count) {
+    const int z = index + 1;
+    switch (arrow) {
+    case Arrow::Right:
+        return inList(index + 1, count);
+    case Arrow::Left:
+        return inList(index - 1, count);
+    case Arrow::Up:
+        if (const auto step = stepFor(kUp, z))
+            return inList(index + *step, count);
+        return std::nullopt;
+    case Arrow::Down:
+        if (const auto step = stepFor(kDown, z))
+            return inList(index + *step, count);
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 } // namespace keys

@@ -8,13 +8,11 @@
 
 namespace keys {
 
-// The step of the element list index from element z (1 ... 118) for the up or the down key;
-// nullopt where the key does nothing (no cell above or below).
-std::optional<int> upStep(int atomicNumber);
-std::optional<int> downStep(int atomicNumber);
+enum class Arrow { Right, Left, Up, Down };
 
-// The list index after right or left from index k among count entries; nullopt at the ends.
-std::optional<int> rightOf(int index, int count);
-std::optional<int> leftOf(int index);
+// The element list index an arrow key moves to from list index `index` among `count` entries:
+// right and left the next and previous entry, up and down the cell above or below; nullopt
+// where the key does nothing (an end of the list, no cell above or below).
+std::optional<int> target(Arrow arrow, int index, int count);
 
 } // namespace keys

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Search.h"
 
+#include "CellGrid.h"
 #include "ElementTable.h"
 
 #include <algorithm>
@@ -9,9 +10,11 @@
 namespace search {
 namespace {
 
-// The Portuguese and English names in upper case, read once: every search compares prefixes
-// of these, and the worst search, which finds nothing, compares all of them four times.
+// The Portuguese and English names and the symbols in upper case, read once: every search
+// compares prefixes of these, and the worst search, which finds nothing, compares all of them
+// four times.
 struct UpperNames {
+    std::array<std::u32string, TPDEQ::kElementCount> symbols;
     std::array<std::u32string, TPDEQ::kElementCount> portuguese;
     std::array<std::u32string, TPDEQ::kElementCount> english;
     // The first three letters of each, without accents.
@@ -25,6 +28,7 @@ const UpperNames& upperNames() {
     static const UpperNames names = [] {
         UpperNames read;
         for (int z = 1; z <= TPDEQ::kElementCount; ++z) {
+            read.symbols[z - 1] = UpperCase(fromUtf8(grid::cellSymbol(z)));
             read.portuguese[z - 1] = UpperCase(fromUtf8(TPDEQ::ElementText(std::int16_t(z), TPDEQ::name)));
             read.english[z - 1] = UpperCase(fromUtf8(TPDEQ::ElementText(std::int16_t(z), TPDEQ::englishName)));
             read.portugueseFolded3[z - 1] = FoldAccents(left(read.portuguese[z - 1], 3));
@@ -48,12 +52,6 @@ char32_t upperOf(char32_t c) {
     if (c == 0x161 || c == 0x153 || c == 0x17E) // š, œ, ž of Windows-1252
         return c - 1;
     return c;
-}
-
-// upper(text) = upper, without making a copy.
-bool equalsInUpperCase(std::u32string_view text, std::u32string_view upper) {
-    return text.size() == upper.size() &&
-           std::equal(text.begin(), text.end(), upper.begin(), [](char32_t a, char32_t b) { return upperOf(a) == b; });
 }
 
 // The number that the text is the plain decimal text of (no sign, blank or leading zero), if any.
@@ -132,7 +130,7 @@ std::u32string fromUtf8(std::string_view utf8) {
     return text;
 }
 
-Result run(std::u32string_view typed, std::span<const std::u32string> cellSymbols) {
+Result run(std::u32string_view typed) {
     if (typed == kReservedWord)
         return {Outcome::InfoWindow};
     if (typed.empty())
@@ -147,7 +145,7 @@ Result run(std::u32string_view typed, std::span<const std::u32string> cellSymbol
     const std::optional<int> number = plainNumber(upper);
     std::optional<int> found = firstElement([&](int i) {
         return prefixesMatch(5, left(upper, 5))(i) ||
-               (std::size_t(i) < cellSymbols.size() && equalsInUpperCase(cellSymbols[i], upper)) ||
+               names.symbols[i] == upper ||
                number == i + 1;
     });
     if (!found)

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,7 +40,7 @@ struct Result {
 // run only when the one before found nothing, the lowest atomic number winning within a pass:
 // 1. the first five letters of the Portuguese or English name, the whole symbol, the number;
 // 2. the first three letters of either name; 3. the same without accents; 4. the first two.
-// Letters are compared in upper case. cellSymbols[i] is the symbol of element i + 1.
-Result run(std::u32string_view typed, std::span<const std::u32string> cellSymbols);
+// Letters are compared in upper case.
+Result run(std::u32string_view typed);
 
 } // namespace search

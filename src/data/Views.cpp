@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Views.h"
 
+#include "CellGrid.h"
 #include "ColourText.h"
+
+#include <algorithm>
 
 namespace views {
 namespace {
@@ -61,21 +64,41 @@ std::string massColourText(std::int16_t atomicNumber) {
     return "&HBFF" + std::to_string(integerPart);
 }
 
-std::optional<std::string> colourText(const View& view, int i, const WindowColours& window) {
+std::optional<std::uint32_t> cellColour(const View& view, int i, const TPDEQ::SwatchReader& swatch) {
     const auto z = std::int16_t(i + 1);
+    std::optional<std::string> text;
     switch (view.rule) {
     case Rule::SavedDefaults:
-        return window.savedDefault ? window.savedDefault(i) : std::nullopt;
-    case Rule::ByNumber:
-        return view.colourOf(z);
+        return grid::defaultCellColour(z);
     case Rule::Gradient:
-        return colour::toText(gradientColour(i), colour::TextForm::Decimal);
+        return gradientColour(i);
+    case Rule::ByNumber:
+        text = view.colourOf(z);
+        break;
     case Rule::Lattice:
-        return LatticeColor(std::int16_t(i), window.swatch);
+        text = LatticeColor(std::int16_t(i), swatch);
+        break;
     case Rule::MassText:
-        return massColourText(z);
+        text = massColourText(z);
+        break;
     }
-    return std::nullopt;
+    return text ? colour::parseText(*text) : std::nullopt;
+}
+
+// A name as the view list orders it: letters without case or accents ("Éter" between "Estado"
+// and "Ferro"); other characters by their code.
+std::string listKey(std::string_view name) {
+    // The base letter of each of U+00C0 ... U+00DF and, 32 code points on, of its lower-case pair.
+    constexpr std::string_view kLatin1Base = "aaaaaaaceeeeiiiidnooooo\xd7ouuuuyts";
+    std::string key;
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(name[at]);
+        if (byte == 0xC3 && at + 1 < name.size()) // a two-byte letter from U+00C0 to U+00FF
+            key += kLatin1Base[static_cast<unsigned char>(name[++at]) & 0x1F];
+        else
+            key += char(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
+    }
+    return key;
 }
 
 } // namespace
@@ -89,6 +112,8 @@ std::vector<std::string_view> offeredNames() {
     for (const View& view : kViews)
         if (view.offered)
             names.push_back(view.name);
+    std::stable_sort(names.begin(), names.end(),
+                     [](std::string_view a, std::string_view b) { return listKey(a) < listKey(b); });
     return names;
 }
 
@@ -99,12 +124,10 @@ const View* findView(std::string_view name) {
     return nullptr;
 }
 
-CellColours cellColours(const View& view, const WindowColours& window) {
+CellColours cellColours(const View& view, const TPDEQ::SwatchReader& swatch) {
     CellColours colours;
-    for (int i = 0; i < kElementCount; ++i) {
-        const auto text = colourText(view, i, window);
-        colours[i] = text ? colour::parseText(*text) : std::nullopt;
-    }
+    for (int i = 0; i < kElementCount; ++i)
+        colours[i] = cellColour(view, i, swatch);
     return colours;
 }
 

@@ -20,7 +20,7 @@ inline constexpr std::string_view kDefaultView = "Propriedades";
 
 // How a view finds the colour of cell i (element z = i + 1).
 enum class Rule {
-    SavedDefaults, // the colour the cell had when the window was built
+    SavedDefaults, // the colour the cell had when the window was built: the grid's default
     ByNumber,      // a colour function of z
     Gradient,      // from white at hydrogen, darkening with the atomic number
     Lattice,       // the lattice legend's swatch of the element's crystal lattice
@@ -35,23 +35,18 @@ struct View {
     bool offered;                                       // whether the view list offers it
 };
 
-// The offered views in the order they are added to the view list, then the ones it does not offer.
+// Every view the window recognises: the offered ones, then the ones the view list does not offer.
 std::span<const View> allViews();
-// The names of the offered views, in the order they are added to the list.
+// The names of the offered views in the order the view list shows them: alphabetical, without
+// regard to case or accents.
 std::vector<std::string_view> offeredNames();
 // The view with exactly this name, or null.
 const View* findView(std::string_view name);
 
-// What a view reads from the window: the saved start colour of a cell (as text, nullopt if it is
-// missing) and the current colour of a legend swatch.
-struct WindowColours {
-    std::function<std::optional<std::string>(int cellIndex)> savedDefault;
-    TPDEQ::SwatchReader swatch;
-};
-
 // The colour the view gives each cell; nullopt where the colour text is no valid colour or a
-// value cannot be read, so that the cell keeps the colour it has.
+// value cannot be read, so that the cell keeps the colour it has. The lattice view reads the
+// current colours of the lattice legend's swatches through swatch.
 using CellColours = std::array<std::optional<std::uint32_t>, TPDEQ::kElementCount>;
-CellColours cellColours(const View& view, const WindowColours& window);
+CellColours cellColours(const View& view, const TPDEQ::SwatchReader& swatch);
 
 } // namespace views

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EventComboBox.h"
 
-#include <QCollator>
-#include <QLocale>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace platform {
@@ -27,24 +26,25 @@ void EventComboBox::stepListIndex(int delta) {
         setListIndex(target);
 }
 
+void EventComboBox::keyPressEvent(QKeyEvent* event) {
+    // The list turns Left and Right into Up and Down, so that both step the entry the same way.
+    // With Alt or Ctrl held they stay what they are.
+    const bool chord = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
+    const int key = event->key();
+    if ((key == Qt::Key_Left || key == Qt::Key_Right) && !chord) {
+        QKeyEvent step(event->type(), key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down, event->modifiers(),
+                       QString(), event->isAutoRepeat(), ushort(event->count()));
+        QComboBox::keyPressEvent(&step);
+        event->setAccepted(step.isAccepted());
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
 void EventComboBox::appendSilently(const QStringList& entries) {
     const QSignalBlocker blocker(this);
     const int keep = currentIndex();
     addItems(entries);
-    setCurrentIndex(keep);
-}
-
-void EventComboBox::insertSortedSilently(const QStringList& entries) {
-    const QSignalBlocker blocker(this);
-    const int keep = currentIndex();
-    QCollator collator(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    for (const QString& entry : entries) {
-        int at = 0;
-        while (at < count() && collator.compare(itemText(at), entry) <= 0)
-            ++at;
-        insertItem(at, entry);
-    }
     setCurrentIndex(keep);
 }
 

@@ -10,7 +10,8 @@ namespace platform {
 // Starts with no selection (-1) and is filled with signals blocked, so that the first item
 // added is not auto-selected. Every assignment of the list index, even to the index the list
 // already has, and every change the user makes emit listClicked synchronously, exactly once;
-// the form connects that to its click handler.
+// the form connects that to its click handler. Left and Right step the entry of the closed list
+// as Up and Down do.
 class EventComboBox : public QComboBox {
     Q_OBJECT
   public:
@@ -18,8 +19,6 @@ class EventComboBox : public QComboBox {
 
     // Appends the entries in the given order, leaving the selection as it was.
     void appendSilently(const QStringList& entries);
-    // Inserts each entry at its place in a case- and accent-insensitive alphabetical order.
-    void insertSortedSilently(const QStringList& entries);
     // Sets the list index and runs the handler, whether or not the index changes.
     void setListIndex(int index);
     int listIndex() const { return currentIndex(); }
@@ -28,6 +27,9 @@ class EventComboBox : public QComboBox {
 
   signals:
     void listClicked();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace platform

@@ -20,6 +20,8 @@ class ReadOnlyLineEdit : public QLineEdit {
     void showValue(const QString& text);
     // The width a text may take inside the box.
     int textRoom() const;
+    // The font the box was given, before any narrowing for a long value.
+    QFont ownFont() const { return fitted_ ? designFont_ : font(); }
     // A box without an edge shows its text on its background alone.
     void setEdge(bool on);
     bool hasEdge() const { return edge_; }

@@ -39,12 +39,18 @@ class TestArrowSteps : public QObject {
     void animationDrawsCoverTheirRanges();
 };
 
+namespace {
+// The atomic number an arrow key moves to from element z, if any.
+std::optional<int> targetOf(keys::Arrow arrow, int z) {
+    const auto index = keys::target(arrow, z - 1, 118);
+    return index ? std::optional(*index + 1) : std::nullopt;
+}
+} // namespace
+
 void TestArrowSteps::upAndDownMoveToTheCellAboveAndBelow() {
     for (int z = 1; z <= 118; ++z) {
-        const auto up = keys::upStep(z);
-        const auto down = keys::downStep(z);
-        QCOMPARE(up ? std::optional(z + *up) : std::nullopt, neighbourInColumn(z, -1));
-        QCOMPARE(down ? std::optional(z + *down) : std::nullopt, neighbourInColumn(z, +1));
+        QCOMPARE(targetOf(keys::Arrow::Up, z), neighbourInColumn(z, -1));
+        QCOMPARE(targetOf(keys::Arrow::Down, z), neighbourInColumn(z, +1));
     }
 }
 
@@ -56,21 +62,21 @@ void TestArrowSteps::examples() {
                                         {21, 39}, {38, 56}, {2, 10}, {4, 12}, {1, 3}};
     // clang-format on
     for (const auto& [from, to] : up)
-        QCOMPARE(from + keys::upStep(from).value_or(0), to);
+        QCOMPARE(targetOf(keys::Arrow::Up, from), std::optional(to));
     for (const auto& [from, to] : down)
-        QCOMPARE(from + keys::downStep(from).value_or(0), to);
+        QCOMPARE(targetOf(keys::Arrow::Down, from), std::optional(to));
     for (int z : {1, 2, 4, 5, 6, 7, 8, 9, 21, 25, 30, 57})
-        QVERIFY(!keys::upStep(z));
+        QVERIFY(!targetOf(keys::Arrow::Up, z));
     for (int z : {39, 87, 95, 103, 118})
-        QVERIFY(!keys::downStep(z));
+        QVERIFY(!targetOf(keys::Arrow::Down, z));
 }
 
 void TestArrowSteps::rightAndLeftStopAtTheEnds() {
-    QCOMPARE(keys::rightOf(55, 118), std::optional(56)); // 56 -> 57: by atomic number, not by grid
-    QCOMPARE(keys::rightOf(70, 118), std::optional(71)); // 71 -> 72
-    QCOMPARE(keys::rightOf(117, 118), std::nullopt);
-    QCOMPARE(keys::leftOf(0), std::nullopt);
-    QCOMPARE(keys::leftOf(1), std::optional(0));
+    QCOMPARE(keys::target(keys::Arrow::Right, 55, 118), std::optional(56)); // 56 -> 57: by atomic number, not by grid
+    QCOMPARE(keys::target(keys::Arrow::Right, 70, 118), std::optional(71)); // 71 -> 72
+    QCOMPARE(keys::target(keys::Arrow::Right, 117, 118), std::nullopt);
+    QCOMPARE(keys::target(keys::Arrow::Left, 0, 118), std::nullopt);
+    QCOMPARE(keys::target(keys::Arrow::Left, 1, 118), std::optional(0));
 }
 
 void TestArrowSteps::animationDrawsCoverTheirRanges() {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The search: the published examples of the four passes, the accent folding and upper-casing
 // on code points, many random texts, and the report text built from what the window shows.
-#include "CellGrid.h"
+#include "ElementTable.h"
 #include "RandomSource.h"
 #include "Report.h"
 #include "Search.h"
@@ -10,21 +10,12 @@
 
 namespace {
 
-std::vector<std::u32string> cellSymbols() {
-    std::vector<std::u32string> symbols;
-    for (int z = 1; z <= 118; ++z)
-        symbols.push_back(search::fromUtf8(grid::cellSymbol(z)));
-    return symbols;
-}
-
-const std::vector<std::u32string> kSymbols = cellSymbols();
-
 constexpr int kIgnored = -1;
 constexpr int kInfo = -2;
 constexpr int kNotFound = 0;
 
 int outcome(const std::u32string& typed) {
-    const search::Result result = search::run(typed, kSymbols);
+    const search::Result result = search::run(typed);
     switch (result.outcome) {
     case search::Outcome::Ignored:
         return kIgnored;
@@ -47,6 +38,7 @@ class TestSearch : public QObject {
     void examples();
     void foldingAndUpperCaseWorkOnCodePoints();
     void randomTextsEndInOneOutcome();
+    void everyNameInEitherCase();
     void reportLines();
 };
 
@@ -108,6 +100,26 @@ void TestSearch::randomTextsEndInOneOutcome() {
         found += first > 0;
     }
     QVERIFY(found > 0);
+}
+
+void TestSearch::everyNameInEitherCase() {
+    // Every Portuguese and English name finds what its own spelling finds, typed in lower case
+    // or in upper case: each Latin-1 letter's two cases are one letter to the search.
+    const auto lower = [](std::u32string text) {
+        for (char32_t& c : text)
+            if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+                c += 0x20;
+        return text;
+    };
+    for (std::int16_t z = 1; z <= 118; ++z) {
+        for (const TPDEQ::ElementField field : {TPDEQ::name, TPDEQ::englishName}) {
+            const std::u32string name = search::fromUtf8(TPDEQ::ElementText(z, field));
+            const int own = outcome(name);
+            QVERIFY2(own >= 1, qPrintable(QString::fromStdU32String(name)));
+            QCOMPARE(outcome(lower(name)), own);
+            QCOMPARE(outcome(search::UpperCase(name)), own);
+        }
+    }
 }
 
 void TestSearch::reportLines() {

@@ -5,6 +5,7 @@
 #include "forms/main/ElementCell.h"
 #include "forms/main/frm1.h"
 #include "platform/EventComboBox.h"
+#include "platform/QtText.h"
 #include "platform/ReadOnlyLineEdit.h"
 #include "platform/Twips.h"
 

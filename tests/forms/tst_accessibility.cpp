@@ -8,8 +8,35 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 namespace {
+
+// Relative luminance and contrast ratio as WCAG defines them.
+double luminance(const QColor& colour) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+std::unique_ptr<frm1> activeWindow() {
+    auto window = makeWindow();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qFatal("the window did not become active");
+    return window;
+}
 
 QString accessibleName(QWidget* widget) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
@@ -24,7 +51,11 @@ class TestAccessibility : public QObject {
     void everyControlIsNamed();
     void namesSayWhatTheControlIs_data();
     void namesSayWhatTheControlIs();
+    void initTestCase();
     void keyboardFocusShowsOnPictureButtons();
+    void focusRingStandsOut_data();
+    void focusRingStandsOut();
+    void chosenOptionLooksPressed();
 };
 
 void TestAccessibility::everyControlIsNamed() {
@@ -70,12 +101,12 @@ void TestAccessibility::namesSayWhatTheControlIs() {
         QCOMPARE(widget->toolTip(), name);
 }
 
-void TestAccessibility::keyboardFocusShowsOnPictureButtons() {
+void TestAccessibility::initTestCase() {
     QApplication::setStyle(new platform::FocusStyle);
-    const auto window = makeWindow();
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+void TestAccessibility::keyboardFocusShowsOnPictureButtons() {
+    const auto window = activeWindow();
     for (const char* name : {"cmdRel", "cmdA2", "cmdBusca"}) {
         QWidget* button = child(*window, QString::fromLatin1(name));
         child(*window, "txtBusca")->setFocus();
@@ -83,10 +114,80 @@ void TestAccessibility::keyboardFocusShowsOnPictureButtons() {
         button->setFocus(Qt::TabFocusReason);
         QVERIFY(button->hasFocus());
         const QImage focused = button->grab().toImage();
-        // The frame two pixels inside the edge takes the selection colour.
-        const QColor highlight = button->palette().color(QPalette::Highlight);
-        QCOMPARE(focused.pixelColor(focused.width() / 2, 2), highlight);
-        QVERIFY(before.pixelColor(before.width() / 2, 2) != highlight);
+        // A frame inside the edge takes the caption's colour.
+        const QColor ring = button->palette().color(QPalette::ButtonText);
+        QCOMPARE(focused.pixelColor(focused.width() / 2, 2), ring);
+        QVERIFY(before.pixelColor(before.width() / 2, 2) != ring);
+    }
+}
+
+void TestAccessibility::focusRingStandsOut_data() {
+    QTest::addColumn<QString>("control");
+    for (const char* name :
+         {"cmbN", "cmbTab", "txtBusca", "cmdA", "cmdP2", "cmdRel", "chkOnTop", "optCol(0)", "optCol(1)"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+// On each side of the focused control, walking in from its edge, the ring is the first run of one
+// colour that stands out from the unfocused look: at least 2 px wide and at 3:1 or more against
+// the pixels on both sides of it.
+void TestAccessibility::focusRingStandsOut() {
+    QFETCH(QString, control);
+    const auto window = activeWindow();
+    QWidget* widget = child(*window, control);
+    child(*window, control == "txtBusca" ? "cmdBusca" : "txtBusca")->setFocus();
+    const QImage before = widget->grab().toImage();
+    widget->setFocus(Qt::TabFocusReason);
+    const QImage after = widget->grab().toImage();
+    const int w = after.width();
+    const int h = after.height();
+    const struct {
+        const char* side;
+        QPoint edge, step;
+    } sides[] = {{"top", {w / 2, 0}, {0, 1}},
+                 {"bottom", {w / 2, h - 1}, {0, -1}},
+                 {"left", {0, h / 2}, {1, 0}},
+                 {"right", {w - 1, h / 2}, {-1, 0}}};
+    for (const auto& side : sides) {
+        const auto at = [&](const QImage& image, int i) {
+            return image.pixelColor(side.edge + side.step * i);
+        };
+        int start = 0;
+        while (start < 8 && contrast(at(after, start), at(before, start)) < 3)
+            ++start;
+        int end = start;
+        while (end < 12 && at(after, end + 1) == at(after, start))
+            ++end;
+        const QColor ring = at(after, start);
+        const QString where = control + " " + side.side;
+        QVERIFY2(start > 0 && start < 8, qPrintable(where));
+        QVERIFY2(end - start + 1 >= 2, qPrintable(where));
+        QVERIFY2(contrast(ring, at(after, start - 1)) >= 3, qPrintable(where));
+        QVERIFY2(contrast(ring, at(after, end + 1)) >= 3, qPrintable(where));
+    }
+}
+
+// The chosen option is sunken on a clearly darker face, the other raised, and they swap on a switch.
+void TestAccessibility::chosenOptionLooksPressed() {
+    const auto window = activeWindow();
+    for (const int chosen : {1, 0}) {
+        auto* picked = child<QPushButton>(*window, QStringLiteral("optCol(%1)").arg(chosen));
+        picked->click();
+        child(*window, "txtBusca")->setFocus();
+        QImage looks[2];
+        for (int n = 0; n < 2; ++n)
+            looks[n] = child(*window, QStringLiteral("optCol(%1)").arg(n))->grab().toImage();
+        const QImage& on = looks[chosen];
+        const QImage& off = looks[1 - chosen];
+        const QPoint face(6, on.height() / 2);
+        QVERIFY(luminance(on.pixelColor(face)) < luminance(off.pixelColor(face)));
+        QVERIFY(contrast(on.pixelColor(face), off.pixelColor(face)) >= 1.8);
+        const auto topDarker = [](const QImage& image) {
+            return luminance(image.pixelColor(image.width() / 2, 0)) <
+                   luminance(image.pixelColor(image.width() / 2, image.height() - 1));
+        };
+        QVERIFY(topDarker(on));   // lit from the top left: a dark top edge is sunken
+        QVERIFY(!topDarker(off)); // and a light one raised
     }
 }
 

@@ -13,12 +13,23 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 
 namespace {
 
 std::uint32_t background(const QWidget* widget) {
     return platform::toBgr(widget->palette().color(widget->backgroundRole()));
+}
+
+// What the group-numbering switch shows: the 38 headings' captions and which are visible.
+QStringList numbering(const frm1& window) {
+    QStringList shown;
+    for (int n = 0; n < 38; ++n) {
+        const auto* heading = child<QLabel>(window, QStringLiteral("lblfamilia(%1)").arg(n));
+        shown << heading->text() + (heading->isVisibleTo(&window) ? "" : " (hidden)");
+    }
+    return shown;
 }
 
 } // namespace
@@ -31,6 +42,13 @@ class TestKeysAndWindows : public QObject {
     void arrowKeysMoveTheSelection_data();
     void arrowKeysMoveTheSelection();
     void noMoveWhileAListHasTheFocus();
+    void leftAndRightStepAFocusedList_data();
+    void leftAndRightStepAFocusedList();
+    void anyOptionClickLeavesTheFocusInTheSearchBox_data();
+    void anyOptionClickLeavesTheFocusInTheSearchBox();
+    void enterPressesAFocusedButton_data();
+    void enterPressesAFocusedButton();
+    void tabToTheReportAndEnterOpensIt();
     void buttonsTakeTheFocusWhenClicked();
     void animationTicks();
     void alwaysOnTopForAllThreeWindows();
@@ -115,6 +133,119 @@ void TestKeysAndWindows::noMoveWhileAListHasTheFocus() {
     QApplication::setActiveWindow(window_.get());
     window_->tmtKeys_Timer();
     QCOMPARE(window_->selectedIndex(), 40);
+}
+
+void TestKeysAndWindows::leftAndRightStepAFocusedList_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("to"); // the list index after the key; the handler ran if it changed
+    // clang-format off
+    QTest::newRow("cmbN right")             << "cmbN"   << 40 << int(Qt::Key_Right) << 41;
+    QTest::newRow("cmbN left")              << "cmbN"   << 40 << int(Qt::Key_Left)  << 39;
+    QTest::newRow("cmbN down, the same")    << "cmbN"   << 40 << int(Qt::Key_Down)  << 41;
+    QTest::newRow("cmbN left at the start") << "cmbN"   <<  0 << int(Qt::Key_Left)  <<  0;
+    QTest::newRow("cmbN right at the end")  << "cmbN"   << 117 << int(Qt::Key_Right) << 117;
+    QTest::newRow("cmbTab right")           << "cmbTab" <<  3 << int(Qt::Key_Right) <<  4;
+    QTest::newRow("cmbTab left")            << "cmbTab" <<  3 << int(Qt::Key_Left)  <<  2;
+    QTest::newRow("cmbTab up, the same")    << "cmbTab" <<  3 << int(Qt::Key_Up)    <<  2;
+    // clang-format on
+}
+
+void TestKeysAndWindows::leftAndRightStepAFocusedList() {
+    QFETCH(QString, name);
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, to);
+    auto* focused = list(*window_, qPrintable(name));
+    focused->setListIndex(from);
+    focused->setFocus();
+    const int selected = window_->selectedIndex();
+    window_->tmtKeys_Timer();
+    QSignalSpy handler(focused, &platform::EventComboBox::listClicked);
+    press(Qt::Key(key));
+    QCOMPARE(focused->listIndex(), to);
+    QCOMPARE(handler.count(), to == from ? 0 : 1);
+    // The handler did its work: the element or the view of the new entry is shown.
+    if (name == "cmbN")
+        QCOMPARE(window_->selectedIndex(), to);
+    else
+        QCOMPARE(window_->windowTitle(), " Orvane - " + focused->itemText(to));
+    // The polling leaves the key to the list.
+    window_->tmtKeys_Timer();
+    QCOMPARE(window_->selectedIndex(), name == "cmbN" ? to : selected);
+    QCOMPARE(focused->listIndex(), to);
+    QVERIFY(focused->hasFocus());
+}
+
+void TestKeysAndWindows::anyOptionClickLeavesTheFocusInTheSearchBox_data() {
+    QTest::addColumn<QList<int>>("clicks"); // options clicked in turn; the last one is the chosen one
+    QTest::newRow("IUPAC again") << QList<int>{1};
+    QTest::newRow("Famílias, then again") << QList<int>{0, 0};
+    QTest::newRow("Famílias, IUPAC, then IUPAC again") << QList<int>{0, 1, 1};
+}
+
+void TestKeysAndWindows::anyOptionClickLeavesTheFocusInTheSearchBox() {
+    QFETCH(QList<int>, clicks);
+    QWidget* search = child(*window_, "txtBusca");
+    QStringList before;
+    for (const int n : clicks) {
+        auto* option = child<QPushButton>(*window_, QStringLiteral("optCol(%1)").arg(n));
+        child(*window_, "cmdP")->setFocus();
+        before = numbering(*window_);
+        QTest::mouseClick(option, Qt::LeftButton);
+        QVERIFY(option->isChecked());
+        QCOMPARE(window_->focusWidget(), search);
+    }
+    // Clicking the chosen option changed nothing, and an arrow key then moves the table, not the numbering.
+    QCOMPARE(numbering(*window_), before);
+    list(*window_, "cmbN")->setListIndex(40);
+    window_->tmtKeys_Timer();
+    press(Qt::Key_Right);
+    window_->tmtKeys_Timer();
+    QCOMPARE(window_->selectedIndex(), 41);
+    QCOMPARE(numbering(*window_), before);
+    QVERIFY(child<QPushButton>(*window_, QStringLiteral("optCol(%1)").arg(clicks.last()))->isChecked());
+}
+
+void TestKeysAndWindows::enterPressesAFocusedButton_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("next element, Return") << "cmdP" << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("next element, keypad Enter") << "cmdP" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("next view, Return") << "cmdP2" << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("Famílias, keypad Enter") << "optCol(0)" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void TestKeysAndWindows::enterPressesAFocusedButton() {
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    list(*window_, "cmbN")->setListIndex(40);
+    list(*window_, "cmbTab")->setListIndex(3);
+    const QStringList numbers = numbering(*window_);
+    auto* pressed = child<QPushButton>(*window_, button);
+    pressed->setFocus(Qt::TabFocusReason);
+    QSignalSpy clicks(pressed, &QPushButton::clicked);
+    // Held down, it shows pressed; it clicks once, when the key comes up.
+    QTest::keyPress(pressed, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(pressed->isDown());
+    QCOMPARE(clicks.count(), 0);
+    QTest::keyRelease(pressed, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(window_->selectedIndex(), button == "cmdP" ? 41 : 40);
+    QCOMPARE(list(*window_, "cmbTab")->listIndex(), button == "cmdP2" ? 4 : 3);
+    QCOMPARE(numbering(*window_) == numbers, button != "optCol(0)");
+}
+
+void TestKeysAndWindows::tabToTheReportAndEnterOpensIt() {
+    child(*window_, "chkOnTop")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), child(*window_, "cmdRel"));
+    QString title;
+    QVERIFY(whileModal([this] { press(Qt::Key_Return); }, [&title](QWidget* modal) { title = modal->objectName(); }));
+    QCOMPARE(title, QStringLiteral("frm3"));
 }
 
 void TestKeysAndWindows::buttonsTakeTheFocusWhenClicked() {

@@ -82,9 +82,7 @@ void TestViewSelector::everyViewColoursTheCellsAndShowsItsLegend() {
     const views::View& view = *views::findView(name.toStdString());
     QCOMPARE(window_->windowTitle(), QStringLiteral(" Orvane - ") + name);
     QCOMPARE(visibleLegend(*window_), view.legend.value_or(-1));
-    const views::WindowColours startWindow{[this](int i) { return std::to_string(start_.colours[i]); },
-                                           legends::swatchColour};
-    const views::CellColours expected = views::cellColours(view, startWindow);
+    const views::CellColours expected = views::cellColours(view, legends::swatchColour);
     const Cells now = cells(*window_);
     for (int i = 0; i < 118; ++i)
         QCOMPARE(now.colours[i], expected[i].value());

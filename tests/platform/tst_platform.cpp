@@ -19,7 +19,6 @@ class TestPlatform : public QObject {
     void colourValuesAreBgr();
     void twipsToPixels();
     void listStartsEmptyAndEveryChangeRunsTheHandler();
-    void sortedListIgnoresCaseAndAccents();
     void readOnlyBoxRefusesEditsButCopies();
     void fittedFontIsNarrowedJustEnough();
     void valueBoxHasSunkenEdgeUnlessTold();
@@ -67,19 +66,6 @@ void TestPlatform::listStartsEmptyAndEveryChangeRunsTheHandler() {
     list.appendSilently({"d"});
     QCOMPARE(list.listIndex(), 1);
     QCOMPARE(clicks.count(), 4);
-}
-
-void TestPlatform::sortedListIgnoresCaseAndAccents() {
-    EventComboBox list;
-    list.insertSortedSilently({"Número Atômico", "Nitrogenóides", "Não-Metais", "estado", "Éter", "Efeito",
-                               "actinídios", "Aluminóides", "Metais Alcalinos-Terrosos", "Metais Alcalinos"});
-    QStringList order;
-    for (int i = 0; i < list.count(); ++i)
-        order << list.itemText(i);
-    QCOMPARE(order,
-             (QStringList{"actinídios", "Aluminóides", "Efeito", "estado", "Éter", "Metais Alcalinos",
-                          "Metais Alcalinos-Terrosos", "Não-Metais", "Nitrogenóides", "Número Atômico"}));
-    QCOMPARE(list.listIndex(), -1);
 }
 
 void TestPlatform::readOnlyBoxRefusesEditsButCopies() {

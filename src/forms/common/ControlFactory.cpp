@@ -7,6 +7,7 @@
 #include "platform/EventComboBox.h"
 #include "platform/Fonts.h"
 #include "platform/PngPictures.h"
+#include "platform/PushButton.h"
 #include "platform/Twips.h"
 
 #include <QAbstractItemView>
@@ -36,7 +37,7 @@ Qt::Alignment qtAlignment(Align align) {
 }
 
 QPushButton* makePictureButton(const ControlRow& row, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(row.caption), parent);
+    auto* button = new platform::PushButton(QString::fromUtf8(row.caption), parent);
     if (*row.icon) {
         button->setIcon(platform::pngIcon(QString::fromLatin1(row.icon)));
         button->setIconSize(QSize(kIconPx, kIconPx));

@@ -41,6 +41,15 @@ std::span<const PeriodLabel> periodLabels();
 inline constexpr int kPeriodLabelWidth = 285;
 inline constexpr int kPeriodLabelHeight = 255;
 
+// The group headings lblfamilia(0 ... 37): the small label just above each column's topmost cell
+// (0 ... 17), the row across the top of the table (18 ... 35), the wide "8B" over that row (36)
+// and the bracket over the small labels of groups 8 to 10 (37).
+inline constexpr int kSmallHeadings = 0;
+inline constexpr int kHeadingRow = 18;
+inline constexpr int kWide8B = 36;
+inline constexpr int kBracket8B = 37;
+inline constexpr int kHeadingCount = 38;
+
 } // namespace layout
 
 namespace layout {

@@ -16,7 +16,8 @@
 // The code is split into files by concern. Building (frm1_build, then Form_Load in frm1_load)
 // creates the controls, connects them once (frm1_wiring) and runs handlers; the handlers
 // (frm1_selection, frm1_captions, frm1_views, frm1_headings, frm1_search, frm1_report,
-// frm1_keys, frm1_animation, frm1_windows, frm1_resize) never call back into building.
+// frm1_keys, frm1_animation, frm1_windows, frm1_resize) never call back into building. A legend
+// panel's rows are built when the panel is first shown (frm1_legends).
 #pragma once
 
 #include "ElementTable.h"
@@ -111,8 +112,6 @@ class frm1 : public QWidget {
     int selectedIndex() const { return selectedIndex_; }
     int lastViewIndex() const { return lastViewIndex_; }
     bool comboHasFocus() const { return comboHasFocus_; }
-    const QStringList& cellSymbols() const { return cellSymbols_; }
-    const QStringList& defaultCellColors() const { return defaultCellColors_; }
     const std::optional<TPDEQ::ElementRecord>& currentRecord() const { return currentRecord_; }
     QPoint panelHome() const { return panelHome_; }
 
@@ -135,7 +134,6 @@ class frm1 : public QWidget {
     void nameForAccessibility();
     void connectHandlers();
     void setCellCaptions(bool withNumbers);
-    void setDetailText(int index, const QString& text);
     // The information and report windows, created (hidden) when they do not exist yet.
     frm2* loadInformationWindow();
     frm3* loadReportWindow();
@@ -149,10 +147,10 @@ class frm1 : public QWidget {
     QWidget* pctTabela_ = nullptr;
     QWidget* tableGrid_ = nullptr; // see-through layer in pctTabela holding the cells and their headings
     std::array<ElementCell*, TPDEQ::kElementCount> lbl_{};
-    std::array<platform::ReadOnlyLineEdit*, 22> txtValor_{};
+    std::array<platform::ReadOnlyLineEdit*, 22> txtValor_{}; // indexed by card::Box
     std::array<QLabel*, 22> lblNome_{};
     std::array<QLabel*, 9> lblPeriodo_{};
-    std::array<QLabel*, 38> lblfamilia_{};
+    std::array<QLabel*, 38> lblfamilia_{}; // see layout::kHeadingCount
     std::array<QWidget*, legends::kPanelCount> pctLeg_{};
     std::array<QLabel*, legends::kSwatchCount> lblLegenda_{};
     std::array<QPushButton*, 2> optCol_{};
@@ -172,8 +170,6 @@ class frm1 : public QWidget {
     QPointer<frm2> info_;
     QPointer<frm3> report_;
 
-    QStringList cellSymbols_;
-    QStringList defaultCellColors_;
     std::optional<TPDEQ::ElementRecord> currentRecord_;
     QPoint panelHome_;
     int selectedIndex_ = 0;

@@ -5,6 +5,7 @@
 #include "frm1.h"
 
 #include "CellGrid.h"
+#include "ElementCard.h"
 #include "ElementCell.h"
 #include "platform/ReadOnlyLineEdit.h"
 
@@ -21,7 +22,7 @@ void frm1::nameForAccessibility() {
                                                                 : QStringLiteral("grupo %1").arg(place.column);
         lbl_[i]->setAccessibleName(QStringLiteral("%1, número %2, %3").arg(name).arg(z).arg(group));
     }
-    txtValor_[0]->setAccessibleName(QStringLiteral("CAS-ID"));
+    txtValor_[card::casBox]->setAccessibleName(QStringLiteral("CAS-ID"));
     for (std::size_t n = 1; n < txtValor_.size(); ++n)
         txtValor_[n]->setAccessibleName(lblNome_[n]->text());
     txtBusca_->setAccessibleName(QStringLiteral("Localizar elemento"));

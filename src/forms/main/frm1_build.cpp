@@ -3,12 +3,14 @@
 #include "frm1.h"
 
 #include "CellGrid.h"
+#include "ElementCard.h"
 #include "ElementCell.h"
 #include "Legends.h"
 #include "MainLayout.h"
 #include "forms/common/Colours.h"
 #include "forms/common/ControlFactory.h"
 #include "forms/common/Shape.h"
+#include "platform/AppInfo.h"
 #include "platform/ArrowKeyFlags.h"
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
@@ -50,7 +52,7 @@ frm1::frm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     : QWidget(parent), random_(random ? std::move(random) : std::make_unique<RandomSource>()) {
     initResources();
     setObjectName(QStringLiteral("frm1"));
-    setWindowTitle(QStringLiteral(" Orvane"));
+    setWindowTitle(platform::caption());
     setWindowIcon(platform::pngIconSizes(QStringLiteral(":/icons/orvane-%1.png"), {16, 32, 48, 64}));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -149,24 +151,24 @@ void frm1::buildHeadings() {
     // runs across the top of the table.
     for (int g = 0; g < grid::kColumnCount; ++g) {
         const int cellLeft = grid::columnLeft(g + 1);
-        lblfamilia_[g] = layout::makeLabel(
-            tableGrid_, indexedName("lblfamilia", g), {cellLeft + 15, grid::topmostCellTop(g + 1) - 180, 405, 165},
+        lblfamilia_[layout::kSmallHeadings + g] = layout::makeLabel(
+            tableGrid_, indexedName("lblfamilia", layout::kSmallHeadings + g), {cellLeft + 15, grid::topmostCellTop(g + 1) - 180, 405, 165},
             QString::number(g + 1), layout::kTransparent, kWhite, 6.75, layout::Centre, false);
-        lblfamilia_[g + 18] = layout::makeLabel(
-            tableGrid_, indexedName("lblfamilia", g + 18), {cellLeft - 30, 60, 465, 225},
+        lblfamilia_[layout::kHeadingRow + g] = layout::makeLabel(
+            tableGrid_, indexedName("lblfamilia", layout::kHeadingRow + g), {cellLeft - 30, 60, 465, 225},
             platform::qtText(legends::familyName(g + 1)), kHeadingBack, kWhite, 8.25, layout::Centre, true);
     }
-    lblfamilia_[36] =
-        layout::makeLabel(tableGrid_, indexedName("lblfamilia", 36), {3510, 60, 1365, 225},
+    lblfamilia_[layout::kWide8B] =
+        layout::makeLabel(tableGrid_, indexedName("lblfamilia", layout::kWide8B), {3510, 60, 1365, 225},
                           QStringLiteral("8B"), kHeadingBack, kWhite, 8.25, layout::Centre, true);
-    lblfamilia_[37] = layout::makeLabel(tableGrid_, indexedName("lblfamilia", 37), {3630, 1590, 1185, 195},
+    lblfamilia_[layout::kBracket8B] = layout::makeLabel(tableGrid_, indexedName("lblfamilia", layout::kBracket8B), {3630, 1590, 1185, 195},
                                         QStringLiteral("|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|"), kTableBack, kWhite,
                                         6.75, layout::Centre, false);
     // The bracket covers the three small "8B" labels it spans, with its own "8B" on their line.
-    lblfamilia_[37]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    lblfamilia_[37]->raise();
-    lblfamilia_[36]->raise();
-    lblfamilia_[37]->hide();
+    lblfamilia_[layout::kBracket8B]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    lblfamilia_[layout::kBracket8B]->raise();
+    lblfamilia_[layout::kWide8B]->raise();
+    lblfamilia_[layout::kBracket8B]->hide();
 }
 
 void frm1::buildDetailPanel() {
@@ -178,10 +180,11 @@ void frm1::buildDetailPanel() {
         box->setAlignment(Qt::AlignCenter);
         return box;
     };
-    txtValor_[0] = makeBox(control("Frame2"), 0, platform::twipsRect(60, 240, 1425, 315));
-    txtValor_[0]->setEdge(false);
-    txtValor_[0]->setFont(platform::uiFont(12));
-    layout::applyColours(txtValor_[0], kTableBack, kBoxText);
+    auto*& cas = txtValor_[card::casBox];
+    cas = makeBox(control("Frame2"), card::casBox, platform::twipsRect(60, 240, 1425, 315));
+    cas->setEdge(false);
+    cas->setFont(platform::uiFont(12));
+    layout::applyColours(cas, kTableBack, kBoxText);
 
     for (const layout::DetailField& field : layout::detailFields()) {
         const int n = field.index;
@@ -194,32 +197,5 @@ void frm1::buildDetailPanel() {
         txtValor_[n]->setFont(platform::uiFont(9.75));
         txtValor_[n]->setToolTip(QString::fromUtf8(field.boxTip));
         layout::applyColours(txtValor_[n], kBoxBack, kBoxText);
-    }
-}
-
-void frm1::fillLegendPanel(int panelNumber) {
-    QWidget* panel = pctLeg_[panelNumber];
-    if (panel->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        return; // filled already: a legend panel holds nothing but its rows
-    for (const legends::Row& row : legends::rows()) {
-        if (row.panel != panelNumber)
-            continue;
-        const layout::TwipsRect swatchPlace = layout::legendSwatchRect(row.row);
-        lblLegenda_[row.swatch] = layout::makeLabel(panel, indexedName("lblLegenda", row.swatch), swatchPlace,
-                                                    QString(), row.colour, layout::kDefault, 8.25, layout::Left,
-                                                    true);
-        QLabel* caption = layout::makeLabel(panel, indexedName("lblClass", row.swatch),
-                                            layout::legendCaptionRect(row.row, row.captionHeight),
-                                            platform::qtText(row.caption), layout::kTransparent, kWhite, 8.25,
-                                            layout::Left, false);
-        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // A caption tall enough for two lines wraps; the others stay on their one line.
-        if (caption->height() >= 2 * caption->fontMetrics().lineSpacing())
-            caption->setWordWrap(true);
-        else
-            caption->setFont(platform::fittedFont(caption->font(), caption->text(), caption->width()));
-        // The panel may be on screen already; rows made now show with it.
-        lblLegenda_[row.swatch]->setVisible(true);
-        caption->setVisible(true);
     }
 }

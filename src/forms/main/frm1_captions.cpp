@@ -2,8 +2,10 @@
 // frm1: the two caption modes of the cells, symbols alone or symbol over atomic number.
 #include "frm1.h"
 
+#include "CellGrid.h"
 #include "ElementCell.h"
 #include "platform/Fonts.h"
+#include "platform/QtText.h"
 
 #include <QLineEdit>
 
@@ -19,7 +21,7 @@ void frm1::cmdSimb2_Click() {
 
 void frm1::setCellCaptions(bool withNumbers) {
     for (int i = 0; i < TPDEQ::kElementCount; ++i) {
-        const QString symbol = cellSymbols_.value(i);
+        const QString symbol = platform::qtText(grid::cellSymbol(i + 1));
         lbl_[i]->setText(withNumbers ? symbol + QLatin1Char('\n') + QString::number(i + 1) : symbol);
         QFont font = lbl_[i]->font();
         font.setPixelSize(platform::fontPx(withNumbers ? 8 : 12));

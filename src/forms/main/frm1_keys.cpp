@@ -10,15 +10,15 @@
 
 void frm1::tmtKeys_Timer() {
     using platform::ArrowKeyFlags;
-    const auto act = [this](bool pressed, std::optional<int> target) {
-        if (pressed && !comboHasFocus_ && target)
+    // Right and left step through the list; up and down move from the selected cell.
+    const auto act = [this](ArrowKeyFlags::Arrow key, keys::Arrow arrow, int from) {
+        if (!keyFlags_->takePressed(key) || comboHasFocus_)
+            return;
+        if (const std::optional<int> target = keys::target(arrow, from, cmbN_->count()))
             cmbN_->setListIndex(*target);
     };
-    act(keyFlags_->takePressed(ArrowKeyFlags::Right), keys::rightOf(cmbN_->listIndex(), cmbN_->count()));
-    act(keyFlags_->takePressed(ArrowKeyFlags::Left), keys::leftOf(cmbN_->listIndex()));
-    const auto moved = [this](std::optional<int> step) {
-        return step ? std::optional(selectedIndex_ + *step) : std::nullopt;
-    };
-    act(keyFlags_->takePressed(ArrowKeyFlags::Up), moved(keys::upStep(selectedIndex_ + 1)));
-    act(keyFlags_->takePressed(ArrowKeyFlags::Down), moved(keys::downStep(selectedIndex_ + 1)));
+    act(ArrowKeyFlags::Right, keys::Arrow::Right, cmbN_->listIndex());
+    act(ArrowKeyFlags::Left, keys::Arrow::Left, cmbN_->listIndex());
+    act(ArrowKeyFlags::Up, keys::Arrow::Up, selectedIndex_);
+    act(ArrowKeyFlags::Down, keys::Arrow::Down, selectedIndex_);
 }

@@ -3,6 +3,7 @@
 // exactly the values and captions on the screen.
 #include "frm1.h"
 
+#include "ElementCard.h"
 #include "Report.h"
 #include "forms/report/frm3.h"
 #include "platform/EventComboBox.h"
@@ -19,7 +20,7 @@ void frm1::cmdRel_Click() {
     report::Shown shown;
     shown.element = platform::stdText(cmbN_->currentText());
     shown.symbol = platform::stdText(lblSimb_->text());
-    shown.casId = platform::stdText(txtValor_[0]->text());
+    shown.casId = platform::stdText(txtValor_[card::casBox]->text());
     for (std::size_t i = 0; i < shown.captions.size(); ++i) {
         shown.captions[i] = platform::stdText(lblNome_[i + 1]->text());
         shown.values[i] = platform::stdText(txtValor_[i + 1]->text());

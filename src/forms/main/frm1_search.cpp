@@ -18,11 +18,7 @@ void frm1::txtBusca_KeyPress(int keyAscii) {
 
 void frm1::cmdBusca_Click() {
     const QString typed = txtBusca_->text();
-    std::vector<std::u32string> symbols;
-    symbols.reserve(std::size_t(cellSymbols_.size()));
-    for (const QString& symbol : cellSymbols_)
-        symbols.push_back(symbol.toStdU32String());
-    const search::Result result = search::run(typed.toStdU32String(), symbols);
+    const search::Result result = search::run(typed.toStdU32String());
     switch (result.outcome) {
     case search::Outcome::Ignored:
         break;

@@ -3,8 +3,8 @@
 #include "frm1.h"
 
 #include "CellGrid.h"
+#include "ElementCard.h"
 #include "ElementCell.h"
-#include "ValueDecoders.h"
 #include "forms/common/Shape.h"
 #include "platform/EventComboBox.h"
 #include "platform/Fonts.h"
@@ -19,23 +19,14 @@
 namespace {
 
 constexpr int kFrameOffset = 10; // twips: the frame reaches this far beyond the cell's top and left
-constexpr char kConductivityUnit[] = " E6/ohms/m";
-
-// A box's text as its change handler leaves it: the decimal-comma boxes show every "." as ",".
-QString withDecimalComma(int index, QString text) {
-    if (TPDEQ::showsDecimalComma(std::size_t(index)))
-        text.replace(QLatin1Char('.'), QLatin1Char(','));
-    return text;
-}
 
 } // namespace
 
 void frm1::cmbN_Click() {
-    // The entry ends in Z as three digits.
-    bool ok = false;
-    const int z = cmbN_->currentText().right(3).toInt(&ok);
-    if (!ok || z < 1 || z > TPDEQ::kElementCount)
+    const std::optional<int> entryNumber = card::atomicNumberOf(platform::stdText(cmbN_->currentText()));
+    if (!entryNumber)
         return;
+    const int z = *entryNumber;
     const int i = z - 1;
     const grid::CellPlace place = grid::cellPlace(z);
     shpSelecao_->move(platform::toPx(QPoint(place.left - kFrameOffset, place.top - kFrameOffset)));
@@ -43,36 +34,25 @@ void frm1::cmbN_Click() {
     lbl_[i]->setHighlighted(true);
 
     currentRecord_ = TPDEQ::GetElementRecord(std::int16_t(z));
-    if (currentRecord_) {
-        for (int n = 1; n <= 18; ++n)
-            setDetailText(n, platform::qtText((*currentRecord_)[n]));
-    }
-    if (txtValor_[15]->text() != QLatin1String("---"))
-        setDetailText(15, txtValor_[15]->text() + QLatin1String(kConductivityUnit));
-    setDetailText(19, platform::qtText(TPDEQ::LatticeName(std::int16_t(z))));
-    setDetailText(20, platform::qtText(TPDEQ::StateName(std::int16_t(z))));
-    setDetailText(21, platform::qtText(TPDEQ::OriginName(std::int16_t(z))));
+    const auto texts = card::boxTexts(z);
+    for (std::size_t n = card::atomicNumberBox; n < card::kBoxCount; ++n)
+        txtValor_[n]->showValue(platform::qtText(texts[n]));
 
-    lblSimb_->setText(cellSymbols_.value(i));
-    lblA_->setText(txtValor_[2]->text());
+    lblSimb_->setText(platform::qtText(grid::cellSymbol(z)));
+    lblA_->setText(platform::qtText(texts[card::atomicMassBox]));
     lblA_->setFont(platform::fittedFont(cardMassFont_, lblA_->text(), lblA_->width()));
     lblZ_->setText(QString::number(z));
-    if (currentRecord_)
-        setDetailText(0, platform::qtText((*currentRecord_)[TPDEQ::casNumber]));
+    txtValor_[card::casBox]->showValue(platform::qtText(texts[card::casBox]));
     selectedIndex_ = i;
     // Screen readers say the newly selected element.
     QAccessibleValueChangeEvent announcement(cmbN_, cmbN_->currentText());
     QAccessible::updateAccessibility(&announcement);
 }
 
-void frm1::setDetailText(int index, const QString& text) {
-    // The box shows the start of its value, narrowed to fit or with the whole value as its tip.
-    // Given with its commas already, the value is laid out once instead of again by the handler.
-    txtValor_[index]->showValue(withDecimalComma(index, text));
-}
-
 void frm1::txtValor_Change(int index) {
-    const QString text = withDecimalComma(index, txtValor_[index]->text());
+    if (index < 0 || index >= int(card::kBoxCount))
+        return;
+    const QString text = platform::qtText(card::shown(card::Box(index), platform::stdText(txtValor_[index]->text())));
     // Writing back an unchanged text would only raise this handler again.
     if (text != txtValor_[index]->text())
         txtValor_[index]->setText(text);

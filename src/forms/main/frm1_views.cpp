@@ -5,6 +5,7 @@
 #include "ElementCell.h"
 #include "Legends.h"
 #include "Views.h"
+#include "platform/AppInfo.h"
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
 #include "platform/QtText.h"
@@ -21,21 +22,15 @@ void frm1::cmbTab_Click() {
     std::optional<int> legendNumber = 0;
     const QString viewName = cmbTab_->itemText(k);
     if (const views::View* view = views::findView(platform::stdText(viewName))) {
-        const views::WindowColours window{
-            [this](int i) -> std::optional<std::string> {
-                if (i >= defaultCellColors_.size())
-                    return std::nullopt;
-                return platform::stdText(defaultCellColors_[i]);
-            },
-            [this](int swatch) -> std::optional<std::uint32_t> {
-                if (swatch < 0 || swatch >= int(lblLegenda_.size()))
-                    return std::nullopt;
-                // A swatch whose panel was never shown is not built yet: it has its first colour.
-                if (!lblLegenda_[swatch])
-                    return legends::swatchColour(swatch);
-                return platform::toBgr(lblLegenda_[swatch]->palette().color(QPalette::Window));
-            }};
-        const views::CellColours colours = views::cellColours(*view, window);
+        const auto swatch = [this](int swatch) -> std::optional<std::uint32_t> {
+            if (swatch < 0 || swatch >= int(lblLegenda_.size()))
+                return std::nullopt;
+            // A swatch whose panel was never shown is not built yet: it has its first colour.
+            if (!lblLegenda_[swatch])
+                return legends::swatchColour(swatch);
+            return platform::toBgr(lblLegenda_[swatch]->palette().color(QPalette::Window));
+        };
+        const views::CellColours colours = views::cellColours(*view, swatch);
         for (int i = 0; i < TPDEQ::kElementCount; ++i)
             if (colours[i])
                 lbl_[i]->setBackColor(platform::bgrColour(*colours[i]));
@@ -44,7 +39,7 @@ void frm1::cmbTab_Click() {
     // Every other panel is hidden, so at most one shows; the one kept is not hidden and shown again.
     for (int n = 0; n < int(pctLeg_.size()); ++n)
         pctLeg_[n]->setVisible(legendNumber == n);
-    setWindowTitle(QStringLiteral(" Orvane - ") + viewName);
+    setWindowTitle(platform::caption(viewName));
 }
 
 void frm1::cmdA2_Click() {

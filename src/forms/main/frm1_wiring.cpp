@@ -46,11 +46,15 @@ void frm1::connectHandlers() {
     // Enter in the search box runs the search; the box itself takes no character for it.
     connect(txtBusca_, &QLineEdit::returnPressed, this, [this] { txtBusca_KeyPress(kEnter); });
     // An option runs its handler when it becomes the chosen one; choosing it again runs nothing.
-    for (int n = 0; n < int(optCol_.size()); ++n)
+    // Any click, even on the chosen option, leaves the keyboard focus in the search box, so that
+    // the arrow keys move through the table and never flip the numbering.
+    for (int n = 0; n < int(optCol_.size()); ++n) {
         connect(optCol_[n], &QPushButton::toggled, this, [this, n](bool chosen) {
             if (chosen)
                 optCol_Click(n);
         });
+        connect(optCol_[n], &QPushButton::clicked, txtBusca_, [this] { txtBusca_->setFocus(); });
+    }
     cmbN_->installEventFilter(this);
     cmbTab_->installEventFilter(this);
     for (QWidget* panel : pctLeg_)
