@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QPointer>
+#include <QWindow>
 
 namespace layout {
 namespace {
@@ -18,11 +20,14 @@ placement::Area area(const QRect& rect) {
 }
 
 // Whether the window manager has framed the window: the frame is larger than the client area and
-// holds all of it (while the manager is still building the frame, it may be reported at a
-// placeholder size).
+// holds all of it. Asked only once the window is on screen: the manager maps a window after it has
+// built its frame, while a frame asked for earlier may be reported, and kept, at a placeholder size.
 bool hasFrame(const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    return frame.size() != window.size() && frame.contains(window.geometry());
+    const QWindow* handle = window.windowHandle();
+    if (!handle || !handle->isExposed())
+        return false;
+    const QRect frame = handle->frameGeometry();
+    return frame.size() != handle->geometry().size() && frame.contains(handle->geometry());
 }
 
 void moveFrame(QWidget& window) {
@@ -31,30 +36,39 @@ void moveFrame(QWidget& window) {
     const QScreen* display = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!display)
         return;
-    const QSize outer = hasFrame(window) ? window.frameGeometry().size() : window.size();
+    const bool framed = hasFrame(window);
+    const QSize outer = framed ? window.windowHandle()->frameGeometry().size() : window.size();
     const placement::Origin origin = placement::frameOrigin(
         area(display->geometry()), area(display->availableGeometry()), outer.width(), outer.height());
-    window.move(origin.left, origin.top); // a top-level widget's position is its frame's
+    // The native window knows its frame as soon as it has one; the widget may learn of it later.
+    if (framed)
+        window.windowHandle()->setFramePosition(QPoint(origin.left, origin.top));
+    else
+        window.move(origin.left, origin.top); // a top-level widget's position is its frame's
 }
 
-// Watches a shown window until the window manager has framed it, centres it by that frame, and goes.
-// A window whose native window existed before it was placed keeps its client area where it was put
-// and gets its frame around it, so no move tells of the frame: the first paint or activation after
-// the framing does.
+// Watches a window until the window manager has framed it and it is on screen, then centres it by
+// that frame and goes. The native window, which tells of its exposure, exists only once the window
+// is shown; a window whose native window existed before it was placed keeps its client area where
+// it was put and gets its frame around it, so no move tells of the frame, but the exposure does.
 class FrameWatch : public QObject {
   public:
     explicit FrameWatch(QWidget& window) : QObject(&window), window_(window) {
         setObjectName(kWatchName);
         window.installEventFilter(this);
+        watchHandle();
     }
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override {
         const QEvent::Type type = event->type();
-        const bool telling = type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
-                             type == QEvent::Paint || type == QEvent::WindowActivate;
-        if (watched == &window_ && telling && window_.isVisible() && hasFrame(window_)) {
+        if (type == QEvent::Show)
+            watchHandle();
+        const bool telling = type == QEvent::Expose || type == QEvent::Move || type == QEvent::Resize;
+        if (telling && hasFrame(window_)) {
             window_.removeEventFilter(this);
+            if (handle_)
+                handle_->removeEventFilter(this);
             setObjectName(QString());
             moveFrame(window_);
             deleteLater();
@@ -63,7 +77,16 @@ class FrameWatch : public QObject {
     }
 
   private:
+    void watchHandle() {
+        QWindow* handle = window_.windowHandle();
+        if (!handle || handle == handle_)
+            return;
+        handle_ = handle;
+        handle->installEventFilter(this);
+    }
+
     QWidget& window_;
+    QPointer<QWindow> handle_;
 };
 
 } // namespace
