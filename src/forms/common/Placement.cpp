@@ -5,10 +5,11 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
-#include <QPointer>
 #include <QWindow>
+#include <optional>
 
 namespace layout {
 namespace {
@@ -30,21 +31,25 @@ bool hasFrame(const QWidget& window) {
     return frame.size() != handle->geometry().size() && frame.contains(handle->geometry());
 }
 
-void moveFrame(QWidget& window) {
+// Where the frame of the given outer size goes on the window's screen; nullopt for a window that
+// stays where it is (minimised, maximised or full screen) or has no screen.
+std::optional<QPoint> frameOrigin(const QWidget& window, const QSize& outer) {
     if (window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-        return;
+        return std::nullopt;
     const QScreen* display = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!display)
-        return;
-    const bool framed = hasFrame(window);
-    const QSize outer = framed ? window.windowHandle()->frameGeometry().size() : window.size();
+        return std::nullopt;
     const placement::Origin origin = placement::frameOrigin(
         area(display->geometry()), area(display->availableGeometry()), outer.width(), outer.height());
-    // The native window knows its frame as soon as it has one; the widget may learn of it later.
-    if (framed)
-        window.windowHandle()->setFramePosition(QPoint(origin.left, origin.top));
-    else
-        window.move(origin.left, origin.top); // a top-level widget's position is its frame's
+    return QPoint(origin.left, origin.top);
+}
+
+// Centres a window the window manager has just framed. The widget may learn of its frame only with
+// its next move, so the native window, which knows it already, is moved by its frame.
+void moveNewlyFramed(QWidget& window) {
+    QWindow* handle = window.windowHandle();
+    if (const auto origin = frameOrigin(window, handle->frameGeometry().size()))
+        handle->setFramePosition(*origin);
 }
 
 // Watches a window until the window manager has framed it and it is on screen, then centres it by
@@ -70,7 +75,7 @@ class FrameWatch : public QObject {
             if (handle_)
                 handle_->removeEventFilter(this);
             setObjectName(QString());
-            moveFrame(window_);
+            moveNewlyFramed(window_);
             deleteLater();
         }
         return false;
@@ -92,7 +97,10 @@ class FrameWatch : public QObject {
 } // namespace
 
 void centreOnScreen(QWidget& window) {
-    moveFrame(window);
+    // A top-level widget's position is its frame's, or its client area's where it has no frame yet.
+    const QSize outer = hasFrame(window) ? window.frameGeometry().size() : window.size();
+    if (const auto origin = frameOrigin(window, outer))
+        window.move(*origin);
     if (!hasFrame(window) && !window.findChild<QObject*>(kWatchName, Qt::FindDirectChildrenOnly))
         new FrameWatch(window);
 }
