@@ -329,6 +329,8 @@ void TestKeysAndWindows::aboutWindow() {
         QVERIFY(platform::isTopmost(*modal));
         QCOMPARE(modal->geometry().size(), platform::toPx(QSize(5460, 2790)));
         QCOMPARE(modal->focusWidget(), child(*modal, "txtSite"));
+        auto* site = child<QLineEdit>(*modal, "txtSite");
+        QCOMPARE(site->selectedText(), site->text()); // selected on opening, ready for Ctrl+C
         // The address boxes select their whole text on a click and take no typing.
         auto* mail = child<QLineEdit>(*modal, "txtMail");
         QTest::mouseClick(mail, Qt::LeftButton, {}, QPoint(4, mail->height() / 2));
@@ -337,6 +339,13 @@ void TestKeysAndWindows::aboutWindow() {
         QCOMPARE(mail->text(), QStringLiteral("orvane@example.org"));
         // "OK" darkens while pressed and closes on the click.
         auto* ok = child<QLabel>(*modal, "lblOk");
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) { // any button darkens it
+            QTest::mousePress(ok, button);
+            QCOMPARE(background(ok), 0x3B3322u);
+            QTest::mouseRelease(ok, button);
+            QCOMPARE(background(ok), 0x6B6352u);
+            QVERIFY(modal->isVisible()); // only the left button clicks
+        }
         QTest::mousePress(ok, Qt::LeftButton);
         QCOMPARE(background(ok), 0x3B3322u);
         QTest::mouseRelease(ok, Qt::LeftButton);

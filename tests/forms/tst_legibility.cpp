@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the window shows fits where it is shown, measured with the real font, for all 118
 // elements: the values in their boxes (or, past the narrowest font, in full as the box's tool
-// tip), the card, the captions, the cells and the legends.
+// tip), the card, the captions, the cells in both caption modes and the legends; and the borders of
+// the labels that have one show.
 #include "FormTestSupport.h"
 #include "data/Legends.h"
 
+#include "platform/Fonts.h"
+
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 
@@ -29,6 +33,10 @@ class TestLegibility : public QObject {
     void everyValueFitsOrShowsWhole();
     void suppliedValuesFitAtTheBoxFont();
     void fixedTextsFit();
+    void cellCaptionsFit_data();
+    void cellCaptionsFit();
+    void bordersShow_data();
+    void bordersShow();
 };
 
 void TestLegibility::everyValueFitsOrShowsWhole() {
@@ -110,10 +118,14 @@ void TestLegibility::fixedTextsFit() {
     for (QLabel* label : window->findChildren<QLabel*>()) {
         const QString name = label->objectName();
         const bool fixed = name.startsWith(QLatin1String("lblNome")) || name.startsWith(QLatin1String("lblClass")) ||
-                           name.startsWith(QLatin1String("lblfamilia")) || name.startsWith(QLatin1String("lbl("));
+                           name.startsWith(QLatin1String("lblfamilia")) || name.startsWith(QLatin1String("lbl(")) ||
+                           name == QLatin1String("Label2") ||
+                           name == QLatin1String("lblTit");
         if (!fixed || label->wordWrap())
             continue;
-        QVERIFY2(widthOf(label, label->text()) <= label->width(), qPrintable(name + QLatin1String(": ") + label->text()));
+        // Inside the border, where a label has one.
+        QVERIFY2(widthOf(label, label->text()) <= label->contentsRect().width(),
+                 qPrintable(name + QLatin1String(": ") + label->text()));
     }
     // The cells and headings the table draws, in both numberings.
     const PeriodicTable& drawn = *table(*window);
@@ -123,9 +135,65 @@ void TestLegibility::fixedTextsFit() {
             QVERIFY2(widthOf(drawn.cellFont(i), drawn.text(i)) <= drawn.cellRect(i).width(), qPrintable(drawn.text(i)));
         for (int n = 0; n < PeriodicTable::kHeadingCount; ++n) {
             const TableLabel& heading = drawn.heading(n);
-            QVERIFY2(widthOf(heading.font, heading.text) <= heading.place.width(), qPrintable(heading.text));
+            const int inside = heading.place.width() - (heading.border ? 2 : 0); // inside the border
+            QVERIFY2(widthOf(heading.font, heading.text) <= inside, qPrintable(heading.text));
         }
     }
+}
+
+void TestLegibility::cellCaptionsFit_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("points");
+    QTest::newRow("symbols only") << QStringLiteral("cmdSimb1") << 12;
+    QTest::newRow("symbol and number") << QStringLiteral("cmdSimb2") << 8;
+}
+
+void TestLegibility::cellCaptionsFit() {
+    QFETCH(QString, button);
+    QFETCH(int, points);
+    const auto window = makeWindow();
+    window->show();
+    QTest::mouseClick(child<QAbstractButton>(*window, button), Qt::LeftButton);
+    int narrowed = 0;
+    PeriodicTable* cells = table(*window);
+    for (int i = 0; i < 118; ++i) {
+        const bool wasHighlighted = cells->isHighlighted(i);
+        for (const bool highlighted : {false, true}) { // the selected cell's caption is bold
+            cells->setHighlighted(i, highlighted);
+            const QFont shown = cells->shownFont(i);
+            QCOMPARE(shown.pixelSize(), platform::fontPx(points));
+            QCOMPARE(shown.bold(), highlighted);
+            for (const QString& line : cells->text(i).split(QLatin1Char('\n')))
+                QVERIFY2(QFontMetrics(shown).horizontalAdvance(line) <= cells->captionRoom(i),
+                         qPrintable(QStringLiteral("%1 %2").arg(cells->text(i), highlighted ? "bold" : "")));
+            narrowed += shown.stretch() != 0 && shown.stretch() < 100;
+        }
+        cells->setHighlighted(i, wasHighlighted);
+    }
+    // Only the widest symbols in the large font are narrowed; the rest keep the font as it is.
+    QVERIFY(points == 8 ? narrowed == 0 : narrowed > 0 && narrowed < 20);
+}
+
+void TestLegibility::bordersShow_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("border"); // the label's text colour
+    QTest::newRow("legend heading") << QStringLiteral("lblTit") << QColor(Qt::white);
+    QTest::newRow("numbering heading") << QStringLiteral("Label2") << QColor(Qt::white);
+    QTest::newRow("behind the navigator") << QStringLiteral("Label3") << QColor(Qt::black);
+}
+
+void TestLegibility::bordersShow() {
+    QFETCH(QString, name);
+    QFETCH(QColor, border);
+    const auto window = makeWindow();
+    window->show();
+    auto* label = child<QLabel>(*window, name);
+    const QImage drawn = label->grab().toImage();
+    const int middle = drawn.height() / 2;
+    for (const QPoint& edge : {QPoint(0, middle), QPoint(drawn.width() - 1, middle), QPoint(drawn.width() / 2, 0)})
+        QCOMPARE(drawn.pixelColor(edge), border);
+    // One pixel wide: the next pixel in is the label's own background, or nothing where it has none.
+    QVERIFY(drawn.pixelColor(1, middle) != border);
 }
 
 QTEST_MAIN(TestLegibility)

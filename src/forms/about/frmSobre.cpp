@@ -12,6 +12,7 @@
 #include "data/Version.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 namespace {
@@ -99,7 +100,10 @@ frmSobre::frmSobre(QWidget* mainWindow)
     lblOk_->installEventFilter(this);
     layout::centreOnScreen(*this);
     Form_Load();
-    findChild<QWidget*>(QStringLiteral("txtSite"))->setFocus();
+    // The window opens on the web address, selected as a click would select it, ready for Ctrl+C.
+    auto* site = findChild<QLineEdit*>(QStringLiteral("txtSite"));
+    site->setFocus();
+    site->selectAll();
 }
 
 void frmSobre::Form_Load() {
@@ -131,16 +135,15 @@ bool frmSobre::eventFilter(QObject* watched, QEvent* event) {
     const bool release = event->type() == QEvent::MouseButtonRelease;
     if (watched != lblOk_ || !(press || release))
         return QDialog::eventFilter(watched, event);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton)
-        return QDialog::eventFilter(watched, event);
+    // Any button darkens the label while it is down; only the left one clicks it.
     if (press) {
         lblOk_MouseDown();
         return true;
     }
     lblOk_MouseUp();
-    // A click is a press and a release on the label.
-    if (lblOk_->rect().contains(mouse->position().toPoint()))
+    // A click is a press and a release of the left button on the label.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton && lblOk_->rect().contains(mouse->position().toPoint()))
         lblOk_Click();
     return true;
 }

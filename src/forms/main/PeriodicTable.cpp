@@ -3,6 +3,7 @@
 
 #include "PeriodicTableAccessible.h"
 #include "platform/Edges.h"
+#include "platform/Fonts.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -12,6 +13,15 @@
 #include <QToolTip>
 #include <algorithm>
 #include <numeric>
+
+namespace {
+
+// The width a caption line may take in a cell: the cell less the highlight's outline on either side.
+int captionRoomIn(const QRect& place) {
+    return place.width() - 2;
+}
+
+} // namespace
 
 PeriodicTable::PeriodicTable(QWidget* parent) : QWidget(parent) {
     installPeriodicTableAccessibility();
@@ -24,6 +34,7 @@ void PeriodicTable::placeCell(int i, const QRect& place, int row, int column) {
     cells_[i].place = place;
     cells_[i].row = row;
     cells_[i].column = column;
+    cells_[i].lines.clear();
     rowCount_ = std::max(rowCount_, row + 1);
     columnCount_ = std::max(columnCount_, column + 1);
     update(place);
@@ -154,22 +165,42 @@ void PeriodicTable::mousePressEvent(QMouseEvent* event) {
     emit cellPressed(*hit->cell, event->button());
 }
 
-void PeriodicTable::paintCell(QPainter& painter, Cell& cell) {
-    if (cell.lines.empty()) {
-        for (const QString& line : cell.text.split(QLatin1Char('\n'))) {
-            QStaticText laidOut(line);
-            laidOut.setTextFormat(Qt::PlainText);
-            laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
-            laidOut.prepare(QTransform(), cell.font);
-            cell.lines.push_back(laidOut);
-        }
+QFont PeriodicTable::shownFont(int i) {
+    layOutCaption(cells_[i]);
+    return cells_[i].shownFont;
+}
+
+int PeriodicTable::captionRoom(int i) const {
+    return captionRoomIn(cells_[i].place);
+}
+
+void PeriodicTable::layOutCaption(Cell& cell) {
+    if (!cell.lines.empty())
+        return;
+    const QStringList captionLines = cell.text.split(QLatin1Char('\n'));
+    const QFontMetrics metrics(cell.font);
+    const QString widest =
+        *std::max_element(captionLines.begin(), captionLines.end(), [&](const auto& a, const auto& b) {
+            return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+        });
+    cell.shownFont = platform::fittedFont(cell.font, widest, captionRoomIn(cell.place));
+    for (const QString& line : captionLines) {
+        QStaticText laidOut(line);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+        laidOut.prepare(QTransform(), cell.shownFont);
+        cell.lines.push_back(laidOut);
     }
+}
+
+void PeriodicTable::paintCell(QPainter& painter, Cell& cell) {
+    layOutCaption(cell);
     const QRect& place = cell.place;
     painter.fillRect(place, cell.back);
-    painter.setFont(cell.font);
+    painter.setFont(cell.shownFont);
     painter.setPen(cell.fore);
     // The lines centred as one block, each line centred on its own.
-    const QFontMetrics metrics(cell.font);
+    const QFontMetrics metrics(cell.shownFont);
     const int blockHeight = int(cell.lines.size() - 1) * metrics.lineSpacing() + metrics.height();
     int top = (place.height() - blockHeight) / 2;
     // A caption larger than its cell is cut at the cell's edges.

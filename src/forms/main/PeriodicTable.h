@@ -13,8 +13,9 @@
 
 // The table only keeps and paints what the window writes into it; the window decides every colour,
 // caption and place. A cell shows its caption centred on its background colour; the highlighted
-// cell has a one-pixel black border and bold text. Parts are painted in a fixed order, later ones
-// over earlier ones: the cells, the period numbers, the headings in the order the window gives,
+// cell has a one-pixel black border and bold text; a line too wide for the cell, as a three-letter
+// symbol in the large font, is drawn narrower, as other captions are. Parts are painted in a fixed order,
+// later ones over earlier ones: the cells, the period numbers, the headings in the order the window gives,
 // the selection frame last. A press of any mouse button on a cell is reported with the cell's
 // index; a press anywhere else goes on to the widgets underneath, as it would on a plain caption.
 // Each part has its own tool tip.
@@ -42,6 +43,10 @@ class PeriodicTable : public QWidget {
     QString text(int i) const { return cells_[i].text; }
     void setCellFont(int i, const QFont& font);
     QFont cellFont(int i) const { return cells_[i].font; }
+    // The font the caption is drawn in: the cell's own, narrowed where a line would not fit.
+    QFont shownFont(int i);
+    // The width a caption line may take: the cell less the highlight's outline on either side.
+    int captionRoom(int i) const;
     void setTextColour(int i, const QColor& colour);
     QColor textColour(int i) const { return cells_[i].fore; }
     void setBackColor(int i, const QColor& colour);
@@ -100,8 +105,11 @@ class PeriodicTable : public QWidget {
         bool highlighted = false;
         QString toolTip;
         QString accessibleName;
-        std::vector<QStaticText> lines; // the caption laid out once, until it or the font changes
+        // The caption laid out once, in the shown font, until the caption, font or place changes.
+        std::vector<QStaticText> lines;
+        QFont shownFont;
     };
+    static void layOutCaption(Cell& cell);
     static void paintCell(QPainter& painter, Cell& cell);
 
     std::array<Cell, kCellCount> cells_;

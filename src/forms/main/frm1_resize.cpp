@@ -3,6 +3,8 @@
 // from a second copy of the program.
 #include "frm1.h"
 
+#include "forms/common/Placement.h"
+
 #include <QEvent>
 #include <QScreen>
 
@@ -32,8 +34,7 @@ void frm1::Form_Resize() {
     // The border is fixed: a drag on it snaps back to the design size.
     if (size() != designSize())
         resize(designSize());
-    const QSize outer = frameGeometry().size();
-    move(whole.x() + (whole.width() - outer.width()) / 2, whole.y() + (whole.height() - outer.height()) / 2);
+    layout::centreOnScreen(*this);
     placing_ = false;
 }
 
