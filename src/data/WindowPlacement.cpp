@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WindowPlacement.h"
+#include "data/WindowPlacement.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where a window's frame opens: centred on the screen, kept inside the area the panels leave, and,
 // where it is larger than that area, with its top-left corner at the area's top-left.
-#include "WindowPlacement.h"
+#include "data/WindowPlacement.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Placement.h"
 
-#include "WindowPlacement.h"
+#include "data/WindowPlacement.h"
 
 #include <QEvent>
 #include <QGuiApplication>
