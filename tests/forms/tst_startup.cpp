@@ -26,8 +26,7 @@ constexpr int kInProcessMs = 2000;
 constexpr int kCopyMs = 5000;
 constexpr int kCrowdMs = 10000;
 
-template <typename Condition>
-bool soon(Condition condition, int timeoutMs = kInProcessMs) {
+template <typename Condition> bool soon(Condition condition, int timeoutMs = kInProcessMs) {
     return QTest::qWaitFor(condition, timeoutMs);
 }
 

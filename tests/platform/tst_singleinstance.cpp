@@ -31,8 +31,7 @@ namespace {
 constexpr int kInProcessMs = 2000;
 constexpr int kProbeMs = 5000;
 
-template <typename Condition>
-bool soon(Condition condition) {
+template <typename Condition> bool soon(Condition condition) {
     return QTest::qWaitFor(condition, kInProcessMs);
 }
 
@@ -88,7 +87,8 @@ struct FirstCopy {
     }
     // True once the first copy has closed every client, the slow ones after its connection timeout.
     bool dropped(const std::vector<std::unique_ptr<QLocalSocket>>& clients) const {
-        return QTest::qWaitFor([&clients] { return allClosed(clients); }, int(timeout.count()) + kInProcessMs);
+        return QTest::qWaitFor([&clients] { return allClosed(clients); },
+                               int(timeout.count()) + kInProcessMs);
     }
     QTemporaryDir dir;
     SingleInstance::Names names;
