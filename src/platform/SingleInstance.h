@@ -32,6 +32,8 @@ class SingleInstance : public QObject {
     Q_ENUM(Role)
 
     static constexpr int maxPayload = handover::kMaxPayload;
+    // How long a later copy keeps trying to hand its title over before it gives up.
+    static constexpr std::chrono::milliseconds handOverDeadline = std::chrono::seconds(3);
     // Connections served at once; a later copy's message arrives at once unless all are held.
     static constexpr int maxConnections = 64;
 
@@ -44,7 +46,7 @@ class SingleInstance : public QObject {
     // Call once. Primary: this copy owns the lock and listens. Secondary: the title reached the first
     // copy, and this copy should end. Unreachable: the lock is held but the title could not be
     // delivered before the deadline.
-    Role start(const QString& title, std::chrono::milliseconds deadline = std::chrono::seconds(3));
+    Role start(const QString& title, std::chrono::milliseconds deadline = handOverDeadline);
 
     // How long a connection may take to deliver its whole message before it is dropped.
     void setConnectionTimeout(std::chrono::milliseconds timeout) { connectionTimeout_ = timeout; }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in copy of the program for the single-instance tests:
 //   instance_probe LOCK_PATH SOCKET_PATH
-// Prints "primary" or "secondary". As primary it keeps running for up to 20 s, printing each title
-// it receives on its own line; as secondary it exits at once with status 0.
+// Prints "primary", "secondary" or "unreachable". As primary it keeps running for up to 20 s,
+// printing each title it receives on its own line; as secondary it exits at once with status 0, and
+// when the lock is held but nobody answers, with status 1.
 //   instance_probe --hold LOCK_PATH
 // A first copy that hangs: takes the lock, prints "holding", never listens, and ends after 20 s.
 #include "platform/SingleInstance.h"
@@ -37,9 +38,15 @@ int main(int argc, char** argv) {
 
     platform::SingleInstance instance({args.at(1), args.at(2)});
     QTextStream out(stdout);
-    if (instance.start(QStringLiteral("probe title")) == platform::SingleInstance::Role::Secondary) {
+    switch (instance.start(QStringLiteral("probe title"))) {
+    case platform::SingleInstance::Role::Secondary:
         out << "secondary\n" << Qt::flush;
         return 0;
+    case platform::SingleInstance::Role::Unreachable:
+        out << "unreachable\n" << Qt::flush;
+        return 1;
+    case platform::SingleInstance::Role::Primary:
+        break;
     }
     out << "primary\n" << Qt::flush;
     QObject::connect(&instance, &platform::SingleInstance::activationRequested, [&out](const QString& title) {
