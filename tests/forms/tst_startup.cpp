@@ -7,6 +7,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
