@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libqt6svg6 libgl-dev fonts-liberation qt6-translations-l10n
-          desktop-file-utils appstream dpkg-dev lintian)
+          desktop-file-utils appstream dpkg-dev lintian
+          xvfb openbox xdotool wmctrl)
 
 missing=()
 for package in "${packages[@]}"; do
