@@ -302,10 +302,21 @@ alive || died=1
 # --- the end: close everything, let the program end normally (leak check), judge ----------------
 exit_status=""
 if (( ! died )); then
+    xdo key Escape # an open menu or list
     close_all
     wmctrl -i -c "$main_id" 2>/dev/null || true
-    for _ in $(seq 1200); do alive || break; sleep 0.1; done
-    if alive; then exit_status="did not end when its window closed"; kill -ABRT "$app_pid" 2>/dev/null || true; fi
+    for _ in $(seq 600); do alive || break; sleep 0.1; done
+    if alive; then
+        # Keep what the screen shows, then ask once more; a program that still does not end gets
+        # SIGSEGV, which AddressSanitizer answers with the stack it was stuck in.
+        import -window root "$work/screen-at-end.png" 2>/dev/null || true
+        wmctrl -lpG >"$work/windows-at-end.txt" 2>&1 || true
+        xdo key Escape
+        close_all
+        wmctrl -i -c "$main_id" 2>/dev/null || true
+        for _ in $(seq 600); do alive || break; sleep 0.1; done
+    fi
+    if alive; then exit_status="did not end when its window closed"; kill -SEGV "$app_pid" 2>/dev/null || true; fi
 fi
 status=0
 wait "$app_pid" || status=$?
