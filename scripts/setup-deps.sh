@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libqt6svg6 libgl-dev fonts-liberation qt6-translations-l10n
-          desktop-file-utils appstream dpkg-dev lintian xvfb xauth openbox dbus at-spi2-core python3-pyatspi)
+          desktop-file-utils appstream dpkg-dev lintian
+          xvfb xauth openbox xdotool wmctrl dbus at-spi2-core python3-pyatspi)
 
 missing=()
 for package in "${packages[@]}"; do
