@@ -34,10 +34,14 @@ void PeriodicTable::placeCell(int i, const QRect& place, int row, int column) {
     cells_[i].place = place;
     cells_[i].row = row;
     cells_[i].column = column;
-    cells_[i].lines.clear();
     rowCount_ = std::max(rowCount_, row + 1);
     columnCount_ = std::max(columnCount_, column + 1);
-    update(place);
+    captionChanged(i);
+}
+
+void PeriodicTable::captionChanged(int i) {
+    cells_[i].lines.clear();
+    update(cells_[i].place);
 }
 
 std::optional<int> PeriodicTable::cellAt(int row, int column) const {
@@ -51,8 +55,7 @@ void PeriodicTable::setText(int i, const QString& text) {
     if (text == cells_[i].text)
         return;
     cells_[i].text = text;
-    cells_[i].lines.clear();
-    update(cells_[i].place);
+    captionChanged(i);
 }
 
 void PeriodicTable::setCellFont(int i, const QFont& font) {
@@ -61,8 +64,7 @@ void PeriodicTable::setCellFont(int i, const QFont& font) {
     if (resolved == cells_[i].font)
         return;
     cells_[i].font = resolved;
-    cells_[i].lines.clear();
-    update(cells_[i].place);
+    captionChanged(i);
 }
 
 void PeriodicTable::setTextColour(int i, const QColor& colour) {

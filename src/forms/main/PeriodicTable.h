@@ -94,6 +94,9 @@ class PeriodicTable : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // A cell's caption, font or place changed: its lines are laid out again when next painted.
+    void captionChanged(int i);
+
     struct Cell {
         QRect place;
         int row = 0;
