@@ -9,10 +9,16 @@ build=${1:-build}
 pairs=${2:-15}
 bench="$build/bench/bench_startup"
 median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
+# The display server and the kernel are still tidying up after a process for a few hundred
+# milliseconds; a program started meanwhile takes up to 40 ms longer to connect. Each run starts
+# on a quiet machine.
+settle() { sleep 0.5; }
 run() { ORVANE_BENCH_LAUNCHED=$EPOCHREALTIME "$bench" "$1" 0 2>/dev/null; }
 frames=() ; launches=() ; rss=()
 for ((i = 0; i < pairs; i++)); do
+  settle
   floor=$(run text)
+  settle
   main=$(run main)
   frames+=("$(awk '{print $4}' <<<"$floor") $(awk '{print $4}' <<<"$main")")
   launches+=("$(awk '{print $(NF-1)}' <<<"$floor") $(awk '{print $(NF-1)}' <<<"$main")")

@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building, running and testing Orvane need, if any is missing.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libqt6svg6 libgl-dev fonts-liberation qt6-translations-l10n
+packages=(cmake make g++ qt6-base-dev libfontconfig-dev libqt6svg6 libgl-dev fonts-liberation qt6-translations-l10n
           desktop-file-utils appstream dpkg-dev lintian
           xvfb xauth openbox xdotool wmctrl dbus at-spi2-core python3-pyatspi)
 

@@ -3,6 +3,7 @@
 #include "forms/main/frm1.h"
 #include "forms/startup/frmSplash.h"
 #include "platform/AppInfo.h"
+#include "platform/FontConfigWarmUp.h"
 #include "platform/FocusStyle.h"
 #include "platform/Fonts.h"
 #include "platform/SingleInstance.h"
@@ -19,9 +20,11 @@
 int main(int argc, char* argv[]) {
     if (const auto status = platform::answerCommandLine(argc, argv))
         return *status;
+    platform::FontConfigWarmUp fontConfig;
     std::optional<platform::DisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);
     guard.reset();
+    fontConfig.wait();
     QApplication::setApplicationName(platform::productName());
     QApplication::setApplicationVersion(platform::versionText());
     QApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
