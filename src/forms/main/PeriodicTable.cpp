@@ -180,19 +180,29 @@ void PeriodicTable::layOutCaption(Cell& cell) {
     if (!cell.lines.empty())
         return;
     const QStringList captionLines = cell.text.split(QLatin1Char('\n'));
-    const QFontMetrics metrics(cell.font);
-    const QString widest =
-        *std::max_element(captionLines.begin(), captionLines.end(), [&](const auto& a, const auto& b) {
-            return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
-        });
-    cell.shownFont = platform::fittedFont(cell.font, widest, captionRoomIn(cell.place));
-    for (const QString& line : captionLines) {
-        QStaticText laidOut(line);
-        laidOut.setTextFormat(Qt::PlainText);
-        laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
-        laidOut.prepare(QTransform(), cell.shownFont);
-        cell.lines.push_back(laidOut);
-    }
+    auto layOut = [&](const QFont& font) {
+        cell.lines.clear();
+        for (const QString& line : captionLines) {
+            QStaticText laidOut(line);
+            laidOut.setTextFormat(Qt::PlainText);
+            laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+            laidOut.prepare(QTransform(), font);
+            cell.lines.push_back(laidOut);
+        }
+    };
+    // Laid out once in the cell's own font; only a caption that comes near the edges is measured
+    // exactly, and laid out again if it has to be narrowed.
+    layOut(cell.font);
+    cell.shownFont = cell.font;
+    const auto widest = std::max_element(cell.lines.begin(), cell.lines.end(), [](const auto& a, const auto& b) {
+        return a.size().width() < b.size().width();
+    });
+    const int room = captionRoomIn(cell.place);
+    if (widest->size().width() <= room - 1)
+        return;
+    cell.shownFont = platform::fittedFont(cell.font, widest->text(), room);
+    if (cell.shownFont != cell.font)
+        layOut(cell.shownFont);
 }
 
 void PeriodicTable::paintCell(QPainter& painter, Cell& cell) {
