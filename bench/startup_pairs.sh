@@ -3,7 +3,10 @@
 # from launch (before the program is loaded) and from main() to the first frame, and the resident
 # memory then. The two run in turn, pair by pair, so that a drift of the machine's speed touches
 # both alike. Prints each figure's median and the median of the per-pair ratios.
-#   bench/startup_pairs.sh [BUILD_DIR] [PAIRS]      (needs a display: DISPLAY or xvfb-run)
+# With Debian's python3-xlib it also times the installed-like program itself, as the display server
+# sees it (bench/first_frame_x.py: start to the first drawing into the window), against the floor.
+#   bench/startup_pairs.sh [BUILD_DIR] [PAIRS]      (needs a display without a window manager:
+#                                                    xvfb-run)
 set -euo pipefail
 build=${1:-build}
 pairs=${2:-15}
@@ -14,7 +17,9 @@ median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2
 # on a quiet machine.
 settle() { sleep 0.5; }
 run() { ORVANE_BENCH_LAUNCHED=$EPOCHREALTIME "$bench" "$1" 0 2>/dev/null; }
-frames=() ; launches=() ; rss=()
+xside=$(dirname "$0")/first_frame_x.py
+/usr/bin/python3 -c 'import Xlib.ext.damage' 2>/dev/null || xside=
+frames=() ; launches=() ; rss=() ; server=() ; serverRss=()
 for ((i = 0; i < pairs; i++)); do
   settle
   floor=$(run text)
@@ -23,6 +28,14 @@ for ((i = 0; i < pairs; i++)); do
   frames+=("$(awk '{print $4}' <<<"$floor") $(awk '{print $4}' <<<"$main")")
   launches+=("$(awk '{print $(NF-1)}' <<<"$floor") $(awk '{print $(NF-1)}' <<<"$main")")
   rss+=("$(awk '{print $7}' <<<"$floor") $(awk '{print $7}' <<<"$main")")
+  if [ -n "$xside" ]; then
+    settle
+    floor=$("$xside" "$bench" text 0)
+    settle
+    main=$("$xside" "$build/src/orvane")
+    server+=("$(awk '{print $3}' <<<"$floor") $(awk '{print $3}' <<<"$main")")
+    serverRss+=("$(awk '{print $6}' <<<"$floor") $(awk '{print $6}' <<<"$main")")
+  fi
 done
 report() { # label, unit, then "floor main" pairs
   local label=$1 unit=$2; shift 2
@@ -36,3 +49,8 @@ echo "$pairs pairs"
 report "from launch" ms "${launches[@]}"
 report "from main()" ms "${frames[@]}"
 report "resident" KiB "${rss[@]}"
+if [ -n "$xside" ]; then
+  echo "the program itself, as the display server sees it:"
+  report "from launch" ms "${server[@]}"
+  report "resident" KiB "${serverRss[@]}"
+fi
