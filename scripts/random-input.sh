@@ -301,9 +301,19 @@ alive || died=1
 
 # --- the end: close everything, let the program end normally (leak check), judge ----------------
 exit_status=""
+# A search typed just before the end can open its message a moment later, and a window under a
+# modal message cannot be closed: the other windows are closed until none is left for a moment.
+settle_windows() {
+    for _ in 1 2 3 4 5; do
+        xdo key Escape # an open menu or list
+        close_all
+        sleep 1
+        scan
+        [ ${#other_ids[@]} -gt 0 ] || return 0
+    done
+}
 if (( ! died )); then
-    xdo key Escape # an open menu or list
-    close_all
+    settle_windows
     wmctrl -i -c "$main_id" 2>/dev/null || true
     for _ in $(seq 600); do alive || break; sleep 0.1; done
     if alive; then
@@ -311,8 +321,7 @@ if (( ! died )); then
         # SIGSEGV, which AddressSanitizer answers with the stack it was stuck in.
         import -window root "$work/screen-at-end.png" 2>/dev/null || true
         wmctrl -lpG >"$work/windows-at-end.txt" 2>&1 || true
-        xdo key Escape
-        close_all
+        settle_windows
         wmctrl -i -c "$main_id" 2>/dev/null || true
         for _ in $(seq 600); do alive || break; sleep 0.1; done
     fi
