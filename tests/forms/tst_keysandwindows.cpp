@@ -54,6 +54,7 @@ class TestKeysAndWindows : public QObject {
     void alwaysOnTopForAllThreeWindows();
     void closingTheMainWindowClosesModalWindows();
     void aboutWindow();
+    void aboutWindowShowsThePicturesOfItsFirstOpening();
 
   private:
     void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
@@ -352,6 +353,18 @@ void TestKeysAndWindows::aboutWindow() {
         QCOMPARE(background(ok), 0x6B6352u);
         QVERIFY(!modal->isVisible());
     }));
+}
+
+void TestKeysAndWindows::aboutWindowShowsThePicturesOfItsFirstOpening() {
+    // The About window is made at every opening; its pictures are read once, so Qt's pixmap cache
+    // does not gain a copy of each picture at every opening.
+    frmSobre first(window_.get());
+    frmSobre again(window_.get());
+    for (const char* name : {"Image1", "Image2", "imgMaker"}) {
+        const QPixmap picture = child<QLabel>(first, name)->pixmap();
+        QVERIFY(!picture.isNull());
+        QCOMPARE(child<QLabel>(again, name)->pixmap().cacheKey(), picture.cacheKey());
+    }
 }
 
 QTEST_MAIN(TestKeysAndWindows)
