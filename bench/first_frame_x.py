@@ -29,7 +29,7 @@ def resident_kib(pid):
 
 def main():
     if len(sys.argv) < 2:
-        print(__doc__ or "usage: first_frame_x.py PROGRAM [ARGS...]", file=sys.stderr)
+        print("usage: first_frame_x.py PROGRAM [ARGS...]", file=sys.stderr)
         return 2
     screen = display.Display()
     if not screen.has_extension("DAMAGE"):

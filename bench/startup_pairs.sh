@@ -19,22 +19,24 @@ settle() { sleep 0.5; }
 run() { ORVANE_BENCH_LAUNCHED=$EPOCHREALTIME "$bench" "$1" 0 2>/dev/null; }
 xside=$(dirname "$0")/first_frame_x.py
 /usr/bin/python3 -c 'import Xlib.ext.damage' 2>/dev/null || xside=
+# One figure of the floor's and the program's last output, as "floor main": both '$4'
+both() { echo "$(awk "{print $1}" <<<"$floor") $(awk "{print $1}" <<<"$main")"; }
 frames=() ; launches=() ; rss=() ; server=() ; serverRss=()
 for ((i = 0; i < pairs; i++)); do
   settle
   floor=$(run text)
   settle
   main=$(run main)
-  frames+=("$(awk '{print $4}' <<<"$floor") $(awk '{print $4}' <<<"$main")")
-  launches+=("$(awk '{print $(NF-1)}' <<<"$floor") $(awk '{print $(NF-1)}' <<<"$main")")
-  rss+=("$(awk '{print $7}' <<<"$floor") $(awk '{print $7}' <<<"$main")")
+  frames+=("$(both '$4')")
+  launches+=("$(both '$(NF-1)')")
+  rss+=("$(both '$7')")
   if [ -n "$xside" ]; then
     settle
     floor=$("$xside" "$bench" text 0)
     settle
     main=$("$xside" "$build/src/orvane")
-    server+=("$(awk '{print $3}' <<<"$floor") $(awk '{print $3}' <<<"$main")")
-    serverRss+=("$(awk '{print $6}' <<<"$floor") $(awk '{print $6}' <<<"$main")")
+    server+=("$(both '$3')")
+    serverRss+=("$(both '$6')")
   fi
 done
 report() { # label, unit, then "floor main" pairs
