@@ -20,9 +20,13 @@ struct UpperNames {
     // The first three letters of each, without accents.
     std::array<std::u32string, TPDEQ::kElementCount> portugueseFolded3;
     std::array<std::u32string, TPDEQ::kElementCount> englishFolded3;
+    // The whole names in upper case without any accent.
+    std::array<std::u32string, TPDEQ::kElementCount> portuguesePlain;
+    std::array<std::u32string, TPDEQ::kElementCount> englishPlain;
 };
 
 std::u32string_view left(std::u32string_view text, std::size_t n);
+std::u32string plainUpper(std::u32string_view text);
 
 const UpperNames& upperNames() {
     static const UpperNames names = [] {
@@ -33,6 +37,8 @@ const UpperNames& upperNames() {
             read.english[z - 1] = UpperCase(fromUtf8(TPDEQ::ElementText(std::int16_t(z), TPDEQ::ElementField::englishName)));
             read.portugueseFolded3[z - 1] = FoldAccents(left(read.portuguese[z - 1], 3));
             read.englishFolded3[z - 1] = FoldAccents(left(read.english[z - 1], 3));
+            read.portuguesePlain[z - 1] = plainUpper(read.portuguese[z - 1]);
+            read.englishPlain[z - 1] = plainUpper(read.english[z - 1]);
         }
         return read;
     }();
@@ -52,6 +58,26 @@ char32_t upperOf(char32_t c) {
     if (c == 0x161 || c == 0x153 || c == 0x17E) // š, œ, ž of Windows-1252
         return c - 1;
     return c;
+}
+
+// The text in upper case with every accented Latin letter as its plain letter: Latin-1 as in
+// FoldAccents and Ø, and Latin Extended-A (Ā ... ž), so that a whole name typed without (or with
+// other) accents is still that name.
+std::u32string plainUpper(std::u32string_view text) {
+    // clang-format off
+    // U+0100 to U+017F; '.' stays as it is (Ĳ, ĸ, ŉ, Ŋ, Œ, ſ and their pairs).
+    static constexpr std::u32string_view kExtendedA =
+        U"AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi..JjKk.LlLlLlLlLl"
+        U"NnNnNn...OoOoOo..RrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZz.";
+    // clang-format on
+    std::u32string plain = FoldAccents(text);
+    for (char32_t& c : plain) {
+        if (c == 0xD8 || c == 0xF8) // Ø, ø
+            c = U'O';
+        else if (c >= 0x100 && c <= 0x17F && kExtendedA[c - 0x100] != U'.')
+            c = kExtendedA[c - 0x100];
+    }
+    return UpperCase(plain);
 }
 
 // The number that the text is the plain decimal text of (no sign, blank or leading zero), if any.
@@ -78,24 +104,18 @@ template <typename Matches> std::optional<int> firstElement(Matches matches) {
 } // namespace
 
 std::u32string FoldAccents(std::u32string_view text) {
+    // clang-format off
+    // Latin-1 from U+00C0 to U+00FF; '.' stays as it is (Æ, Ð, ×, Ø, Þ, ß, æ, ð, ÷, ø, þ).
+    static constexpr std::u32string_view kPlain =
+        U"AAAAAA.CEEEEIIII.NOOOOO..UUUUY.."
+        U"aaaaaa.ceeeeiiii.nooooo..uuuuy.y";
+    // clang-format on
     std::u32string folded(text);
     for (char32_t& c : folded) {
-        if (c >= 0xC0 && c <= 0xC5)
-            c = U'A';
-        else if (c >= 0xE0 && c <= 0xE5)
-            c = U'a';
-        else if (c >= 0xC8 && c <= 0xCB)
-            c = U'E';
-        else if (c >= 0xE8 && c <= 0xEB)
-            c = U'e';
-        else if (c >= 0xCC && c <= 0xCF)
-            c = U'I';
-        else if (c >= 0xEC && c <= 0xEF)
-            c = U'i';
-        else if (c == 0xC7)
-            c = U'C';
-        else if (c == 0xE7)
-            c = U'c';
+        if (c >= 0xC0 && c <= 0xFF && kPlain[c - 0xC0] != U'.')
+            c = kPlain[c - 0xC0];
+        else if (c == 0x178) // Ÿ, the upper case of ÿ
+            c = U'Y';
     }
     return folded;
 }
@@ -142,12 +162,20 @@ Result run(std::u32string_view typed) {
             return left(names.portuguese[i], n) == wanted || left(names.english[i], n) == wanted;
         };
     };
-    const std::optional<int> number = plainNumber(upper);
+    // A whole name, typed with or without its accents, finds its own element before any prefix
+    // of another name can: "rodio" is Ródio, not Roentgênio.
+    const std::u32string plain = plainUpper(typed);
     std::optional<int> found = firstElement([&](int i) {
-        return prefixesMatch(5, left(upper, 5))(i) ||
-               names.symbols[i] == upper ||
-               number == i + 1;
+        return names.portuguesePlain[i] == plain || names.englishPlain[i] == plain;
     });
+    const std::optional<int> number = plainNumber(upper);
+    if (!found) {
+        found = firstElement([&](int i) {
+            return prefixesMatch(5, left(upper, 5))(i) ||
+                   names.symbols[i] == upper ||
+                   number == i + 1;
+        });
+    }
     if (!found)
         found = firstElement(prefixesMatch(3, left(upper, 3)));
     if (!found) {

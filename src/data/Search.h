@@ -13,8 +13,8 @@ namespace search {
 // Typed exactly, this word opens the information window instead of searching.
 inline constexpr std::u32string_view kReservedWord = U"Q.X.W.J.";
 
-// The text with the accented A, E, I and C of Latin-1 replaced by the plain letters; accented
-// O and U and every other character stay as they are, so the length does not change.
+// The text with the accented A, E, I, O, U, C, N and Y of Latin-1 (and Ÿ) replaced by the plain
+// letters; every other character (Æ, Ø, ß ...) stays as it is, so the length does not change.
 std::u32string FoldAccents(std::u32string_view text);
 
 // The text with every lower-case letter of the Latin-1 (Windows-1252) pairs in upper case,
@@ -36,8 +36,9 @@ struct Result {
     int atomicNumber = 0; // 1 ... 118 when found
 };
 
-// What the search does with the text as typed. Four passes over the elements 1 to 118, each
+// What the search does with the text as typed. Five passes over the elements 1 to 118, each
 // run only when the one before found nothing, the lowest atomic number winning within a pass:
+// 0. the whole Portuguese or English name, ignoring every accent;
 // 1. the first five letters of the Portuguese or English name, the whole symbol, the number;
 // 2. the first three letters of either name; 3. the same without accents; 4. the first two.
 // Letters are compared in upper case.
