@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The thermal data and the radius gaps of the element table against the handbook tables kept in
-// tests/data/reference. Every row outside the fixed ones carries the table's own digits or "---"
-// where the table has no value; the few values kept on purpose are listed below with their reason.
+// The thermal data, the radius gaps, the first ionisation energies and the ionic radii of the
+// element table against the reference tables kept in tests/data/reference. Every row outside the
+// fixed ones carries the table's own digits or "---" where the table has no value; the few values
+// kept on purpose are listed below with their reason.
 #include "data/CellGrid.h"
 #include "data/ElementTable.h"
 
@@ -46,7 +47,30 @@ const KeptValue kKeptValues[] = {
     {36, TPDEQ::ElementField::density,      "0.003749 g/cm³",     0.02, kMeasuredGas},
     {54, TPDEQ::ElementField::density,      "0.005894 g/cm³",     0.02, kMeasuredGas},
     {86, TPDEQ::ElementField::density,      "0.00973 g/cm³",      0.02, kMeasuredGas},
+    {55, TPDEQ::ElementField::ionicRadius,  "1.69E+1 ",           0.02, "Pauling's radius with its trailing blank, as the table's own definition fixes it"},
 };
+
+// Ions that Shannon gives no octahedral (VI) radius: the row shows the radius of this coordination.
+struct OtherCoordination {
+    int z;
+    int charge;
+    const char* coordination;
+    const char* reason;
+};
+
+const OtherCoordination kOtherCoordinations[] = {
+    {7,  -3, "IV",   "N3- is listed in fourfold coordination only"},
+    {88,  2, "VIII", "Ra2+ is listed in eight- and twelvefold coordination only; VIII is the nearer"},
+};
+
+// The decimals the ionisation energies are shown with, by runs of atomic numbers.
+struct DecimalsRun {
+    int from;
+    int to;
+    int decimals;
+};
+
+constexpr DecimalsRun kIonisationDecimals[] = {{1, 60, 3}, {61, 92, 2}, {93, 99, 3}, {100, 103, 2}};
 // clang-format on
 
 const KeptValue* keptValue(int z, ElementField field) {
@@ -105,6 +129,82 @@ const QList<QMap<QString, QString>>& thermalTable() {
     return table;
 }
 
+const QList<QMap<QString, QString>>& ionisationTable() {
+    static const auto table = readTable(QStringLiteral("elements-ionisation.csv"));
+    return table;
+}
+
+const QList<QMap<QString, QString>>& shannonTable() {
+    static const auto table = readTable(QStringLiteral("shannon-ionic-radii.csv"));
+    return table;
+}
+
+// A positive decimal number as the reference prints it, rounded to `decimals` places, a half
+// upwards; done on the digits, so that 0.745 is a half and not the binary 0.74499...
+QString roundedDecimal(const QString& number, int decimals) {
+    const qsizetype point = number.indexOf(u'.');
+    const QString whole = point < 0 ? number : number.left(point);
+    const QString fraction =
+        (point < 0 ? QString() : number.mid(point + 1)).leftJustified(decimals + 1, u'0');
+    qlonglong scaled = (whole + fraction.left(decimals)).toLongLong();
+    if (fraction[decimals] >= u'5')
+        ++scaled;
+    QString digits = QString::number(scaled).rightJustified(decimals + 1, u'0');
+    return digits.insert(digits.size() - decimals, u'.');
+}
+
+QString expectedIonisation(int z) {
+    const QString reference = ionisationTable()[z - 1].value(QStringLiteral("first_ionisation_energy_eV"));
+    if (reference.isEmpty())
+        return QStringLiteral("--- "); // the column's marker keeps its trailing blank
+    for (const DecimalsRun& run : kIonisationDecimals)
+        if (z >= run.from && z <= run.to)
+            return roundedDecimal(reference, run.decimals) + QStringLiteral(" V");
+    return QStringLiteral("(no decimals given for %1 eV)").arg(reference);
+}
+
+// Shannon's entries for one ion in one coordination (one per spin state where the table has two).
+QList<QMap<QString, QString>> shannonEntries(int z, int charge, const QString& coordination) {
+    QList<QMap<QString, QString>> entries;
+    for (const auto& row : shannonTable())
+        if (row.value(QStringLiteral("Z")).toInt() == z &&
+            row.value(QStringLiteral("charge")).toInt() == charge &&
+            row.value(QStringLiteral("coordination")) == coordination)
+            entries << row;
+    return entries;
+}
+
+// Shannon's ionic radius of one ion: octahedral (VI) unless listed above, in the usual spin state
+// (high spin, but low spin for Co3+ and Ni3+).
+QString shannonRadius(int z, int charge) {
+    QString coordination = QStringLiteral("VI");
+    for (const OtherCoordination& other : kOtherCoordinations)
+        if (other.z == z && other.charge == charge)
+            coordination = QString::fromUtf8(other.coordination);
+    const bool lowSpin = charge == 3 && (z == 27 || z == 28);
+    const auto entries = shannonEntries(z, charge, coordination);
+    for (const auto& entry : entries)
+        if (entries.size() == 1 ||
+            entry.value(QStringLiteral("spin")) == QLatin1String(lowSpin ? "Low" : "High"))
+            return roundedDecimal(entry.value(QStringLiteral("ionic_radius_A")), 2);
+    return QStringLiteral("(no %1 radius for charge %2)").arg(coordination).arg(charge);
+}
+
+// The ions a row lists ("0.83E+2 / 0.46E+7": radius, E, signed charge), each with Shannon's radius.
+QString expectedIonicRadii(int z, const QString& listed) {
+    if (listed == QLatin1String("---"))
+        return listed;
+    static const QRegularExpression ion(QStringLiteral(R"(^\d\.\d\dE([+-]\d)$)"));
+    QStringList items;
+    for (const QString& item : listed.split(QStringLiteral(" / "))) {
+        const QRegularExpressionMatch match = ion.match(item);
+        if (!match.hasMatch())
+            return QStringLiteral("(not an ion: %1)").arg(item);
+        items << shannonRadius(z, match.captured(1).toInt()) + u'E' + match.captured(1);
+    }
+    return items.join(QStringLiteral(" / "));
+}
+
 QString elementText(int z, ElementField field) {
     const std::string_view text = TPDEQ::ElementText(std::int16_t(z), field);
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -122,6 +222,23 @@ std::optional<double> leadingNumber(const QString& text) {
 
 QString unitOf(ElementField field) {
     return field == TPDEQ::ElementField::density ? QStringLiteral(" g/cm³") : QStringLiteral(" °C");
+}
+
+// The text a row outside the fixed ones shows in `field` by its reference table.
+QString expectedText(int z, ElementField field) {
+    switch (field) {
+    case ElementField::ionizationEnergy:
+        return expectedIonisation(z);
+    case ElementField::ionicRadius:
+        return expectedIonicRadii(z, elementText(z, field));
+    default: {
+        const QString columns[] = {QStringLiteral("melting_C"), QStringLiteral("boiling_C"),
+                                   QStringLiteral("density_g_cm3")};
+        const QString reference = thermalTable()[z - 1].value(
+            columns[std::size_t(field) - std::size_t(ElementField::meltingPoint)]);
+        return reference == QLatin1String("---") ? reference : reference + unitOf(field);
+    }
+    }
 }
 
 // How far a value may lie from the table's before it counts as a different value.
@@ -142,20 +259,24 @@ class TestReferenceTables : public QObject {
     void thermalValues();
     void radii_data();
     void radii();
+    void ionisationAndIonicRadii_data();
+    void ionisationAndIonicRadii();
 };
 
 void TestReferenceTables::tablesCoverEveryElementInOrder() {
     // A truncated or shifted table would compare rows with the wrong element.
-    const auto& table = thermalTable();
-    QCOMPARE(table.size(), 118);
-    for (int z = 1; z <= 118; ++z) {
-        QCOMPARE(table[z - 1].value(QStringLiteral("Z")), QString::number(z));
-        // 112 to 118 carry their later symbols in the table, their systematic ones in the cells.
-        if (z <= 111)
-            QCOMPARE(table[z - 1].value(QStringLiteral("symbol")).toStdString(),
-                     std::string(grid::cellSymbol(z)));
+    for (const auto* table : {&thermalTable(), &ionisationTable()}) {
+        QCOMPARE(table->size(), 118);
+        for (int z = 1; z <= 118; ++z) {
+            QCOMPARE((*table)[z - 1].value(QStringLiteral("Z")), QString::number(z));
+            // 112 to 118 carry their later symbols in the table, their systematic ones in the cells.
+            if (z <= 111)
+                QCOMPARE((*table)[z - 1].value(QStringLiteral("symbol")).toStdString(),
+                         std::string(grid::cellSymbol(z)));
+        }
     }
     QCOMPARE(readTable(QStringLiteral("radii-gaps.csv")).size(), 8);
+    QCOMPARE(shannonTable().size(), 492);
 }
 
 void TestReferenceTables::keptValuesAreStillDifferentAndNear() {
@@ -163,16 +284,22 @@ void TestReferenceTables::keptValuesAreStillDifferentAndNear() {
         const QByteArray where = QByteArray::number(kept.z) + "/" + QByteArray::number(int(kept.field));
         QVERIFY2(!fixedRow(kept.z), where);
         QVERIFY2(QString::fromUtf8(kept.reason).size() > 10, where);
-        const QString columns[] = {QStringLiteral("melting_C"), QStringLiteral("boiling_C"),
-                                   QStringLiteral("density_g_cm3")};
-        const QString reference = thermalTable()[kept.z - 1].value(columns[std::size_t(kept.field) - std::size_t(TPDEQ::ElementField::meltingPoint)]);
+        const QString reference = expectedText(kept.z, kept.field);
         // An entry whose value now equals the table's is stale and must go.
-        QVERIFY2(QString::fromUtf8(kept.text) != reference + unitOf(kept.field), where);
-        if (reference != QLatin1String("---")) {
+        QVERIFY2(QString::fromUtf8(kept.text) != reference, where);
+        if (const auto number = leadingNumber(reference)) {
             const auto value = leadingNumber(QString::fromUtf8(kept.text));
             QVERIFY2(value, where);
-            QVERIFY2(std::abs(*value / reference.toDouble() - 1) <= kept.tolerance, where);
+            QVERIFY2(std::abs(*value / *number - 1) <= kept.tolerance, where);
         }
+    }
+    // A coordination other than VI is used only while Shannon gives the ion no VI radius.
+    for (const OtherCoordination& other : kOtherCoordinations) {
+        const QByteArray where = QByteArray::number(other.z) + "/" + QByteArray::number(other.charge);
+        QVERIFY2(QString::fromUtf8(other.reason).size() > 10, where);
+        QVERIFY2(shannonEntries(other.z, other.charge, QStringLiteral("VI")).isEmpty(), where);
+        QVERIFY2(!shannonEntries(other.z, other.charge, QString::fromUtf8(other.coordination)).isEmpty(),
+                 where);
     }
 }
 
@@ -239,6 +366,26 @@ void TestReferenceTables::radii() {
     const auto value = leadingNumber(text);
     QVERIFY2(value && std::abs(*value - reference.toDouble()) <= 0.005, qPrintable(text));
     QCOMPARE(text, reference + QStringLiteral(" Å"));
+}
+
+void TestReferenceTables::ionisationAndIonicRadii_data() {
+    QTest::addColumn<int>("z");
+    QTest::addColumn<int>("field");
+    for (int z = 1; z <= 118; ++z) {
+        if (fixedRow(z))
+            continue;
+        const std::string symbol(grid::cellSymbol(z));
+        QTest::addRow("%d %s ionisation", z, symbol.c_str()) << z << int(ElementField::ionizationEnergy);
+        QTest::addRow("%d %s ionic radius", z, symbol.c_str()) << z << int(ElementField::ionicRadius);
+    }
+}
+
+void TestReferenceTables::ionisationAndIonicRadii() {
+    QFETCH(int, z);
+    QFETCH(int, field);
+    const auto column = ElementField(field);
+    const KeptValue* kept = keptValue(z, column);
+    QCOMPARE(elementText(z, column), kept ? QString::fromUtf8(kept->text) : expectedText(z, column));
 }
 
 QTEST_APPLESS_MAIN(TestReferenceTables)
