@@ -24,6 +24,9 @@ bool fixedRow(int z) {
 constexpr const char* kMeasuredGas = "measured density of the gas at 0 °C and 1 atm, within 2 % of the "
                                      "ideal-gas value the table gives";
 
+constexpr const char* kFixedMarker = "the table's own definition fixes the marker \"--- \" for 85 and 103 to 118; "
+                                    "the later measurements (At 2013, Lr 2015) are left out";
+
 // A value that deliberately differs from the table: the row keeps exactly `text`. Where the table
 // has a number, the kept value must still lie within `tolerance` (relative) of it.
 struct KeptValue {
@@ -48,6 +51,8 @@ const KeptValue kKeptValues[] = {
     {54, TPDEQ::ElementField::density,      "0.005894 g/cm³",     0.02, kMeasuredGas},
     {86, TPDEQ::ElementField::density,      "0.00973 g/cm³",      0.02, kMeasuredGas},
     {55, TPDEQ::ElementField::ionicRadius,  "1.69E+1 ",           0.02, "Pauling's radius with its trailing blank, as the table's own definition fixes it"},
+    {85, TPDEQ::ElementField::ionizationEnergy, "--- ",           0,    kFixedMarker},
+    {103, TPDEQ::ElementField::ionizationEnergy, "--- ",          0,    kFixedMarker},
 };
 
 // Ions that Shannon gives no octahedral (VI) radius: the row shows the radius of this coordination.
@@ -287,7 +292,7 @@ void TestReferenceTables::keptValuesAreStillDifferentAndNear() {
         const QString reference = expectedText(kept.z, kept.field);
         // An entry whose value now equals the table's is stale and must go.
         QVERIFY2(QString::fromUtf8(kept.text) != reference, where);
-        if (const auto number = leadingNumber(reference)) {
+        if (const auto number = leadingNumber(reference); number && kept.tolerance > 0) {
             const auto value = leadingNumber(QString::fromUtf8(kept.text));
             QVERIFY2(value, where);
             QVERIFY2(std::abs(*value / *number - 1) <= kept.tolerance, where);
