@@ -40,10 +40,9 @@ std::string xSocketPath(const char* display) {
     std::string host = text.substr(0, colon);
     // The display number: digits, then an optional ".screen".
     const std::string rest = text.substr(colon + 1);
-    const std::size_t digits = rest.find_first_not_of("0123456789");
-    if (digits == 0 || (digits != std::string::npos && rest[digits] != '.'))
+    const std::string number = rest.substr(0, rest.find_first_not_of("0123456789"));
+    if (number.empty() || (number.size() < rest.size() && rest[number.size()] != '.'))
         return {};
-    const std::string number = rest.substr(0, digits);
     if (!host.empty() && host.front() == '/')
         return host; // the socket's own path, as some systems give it
     if (host.rfind("unix/", 0) == 0)
