@@ -21,9 +21,8 @@ bool connects(const char* address, std::size_t length) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return false;
-    const bool connected =
-        ::connect(fd, reinterpret_cast<const sockaddr*>(&socketAddress),
-                  socklen_t(offsetof(sockaddr_un, sun_path) + length)) == 0;
+    const bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&socketAddress),
+                                     socklen_t(offsetof(sockaddr_un, sun_path) + length)) == 0;
     ::close(fd);
     return connected;
 }

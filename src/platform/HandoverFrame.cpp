@@ -19,8 +19,8 @@ void appendField(QByteArray& frame, const QByteArray& bytes) {
 
 // A token goes into an environment variable and over the Wayland connection as a string.
 bool usableToken(const QString& token) {
-    return !token.isEmpty() &&
-           std::none_of(token.begin(), token.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    return !token.isEmpty() && std::none_of(token.begin(), token.end(),
+                                            [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 // Reads one length-prefixed UTF-8 field starting at offset and moves offset past it.

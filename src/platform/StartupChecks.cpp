@@ -25,8 +25,9 @@ int qtOptionValues(const char* option) {
     // Qt takes each of its options with one dash or two.
     const char* name = option[1] == '-' ? option + 2 : option + 1;
     static constexpr const char* withValue[] = {
-        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-        "qwindowtitle", "session", "style", "stylesheet", "display", "geometry", "name", "title", "visual"};
+        "platform",    "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+        "qwindowicon", "qwindowtitle",       "session",       "style",  "stylesheet",
+        "display",     "geometry",           "name",          "title",  "visual"};
     static constexpr const char* alone[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
     // These also take their value in the same argument: "-style=fusion".
     static constexpr const char* joined[] = {"style", "stylesheet", "qmljsdebugger"};
@@ -66,7 +67,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
                         "Tabela periódica dos elementos químicos para consulta.\n\n"
                         "  -h, --help     mostra esta ajuda e sai\n"
                         "  -v, --version  mostra a versão e sai\n\n"
-                        "Sem opções, abre a janela; se o Orvane já estiver aberto, traz a janela dele para a frente.\n",
+                        "Sem opções, abre a janela; se o Orvane já estiver aberto, traz a janela dele para a "
+                        "frente.\n",
                         kUsage);
             return 0;
         }

@@ -55,11 +55,13 @@ class Compositor {
             return;
         }
         if (!waylandPluginInstalled()) {
-            missing_ = QStringLiteral("Qt's Wayland platform plugin is not installed (apt-get install qt6-wayland)");
+            missing_ =
+                QStringLiteral("Qt's Wayland platform plugin is not installed (apt-get install qt6-wayland)");
             return;
         }
-        QStringList arguments{QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--socket=wayland-0"),
-                              QStringLiteral("--idle-time=0"), QStringLiteral("--log=") + log()};
+        QStringList arguments{QStringLiteral("--backend=headless-backend.so"),
+                              QStringLiteral("--socket=wayland-0"), QStringLiteral("--idle-time=0"),
+                              QStringLiteral("--log=") + log()};
         if (withX) {
             if (QStandardPaths::findExecutable(QStringLiteral("Xwayland")).isEmpty()) {
                 missing_ = QStringLiteral("XWayland is not installed (apt-get install xwayland)");
@@ -116,11 +118,11 @@ class Compositor {
     QString xDisplay_;
 };
 
-#define REQUIRE_COMPOSITOR(compositor)                                                                                 \
-    do {                                                                                                               \
-        if (!(compositor).missing().isEmpty())                                                                         \
-            QSKIP(qPrintable((compositor).missing()));                                                                 \
-        QVERIFY2((compositor).failed().isEmpty(), qPrintable((compositor).failed()));                                  \
+#define REQUIRE_COMPOSITOR(compositor)                                                                       \
+    do {                                                                                                     \
+        if (!(compositor).missing().isEmpty())                                                               \
+            QSKIP(qPrintable((compositor).missing()));                                                       \
+        QVERIFY2((compositor).failed().isEmpty(), qPrintable((compositor).failed()));                        \
     } while (false)
 
 // What a desktop session gives a program it starts: the compositor's socket, an X display when
@@ -150,10 +152,12 @@ bool namedXWindow(const QString& display) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), display);
     search.setProcessEnvironment(environment);
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--name"),
-                  QLatin1Char('^') + QRegularExpression::escape(platform::startupTitle()) + QLatin1Char('$')});
-    return search.waitForFinished(kStartMs) && search.exitCode() == 0 && !search.readAllStandardOutput().isEmpty();
+    search.start(
+        QStringLiteral("xdotool"),
+        {QStringLiteral("search"), QStringLiteral("--name"),
+         QLatin1Char('^') + QRegularExpression::escape(platform::startupTitle()) + QLatin1Char('$')});
+    return search.waitForFinished(kStartMs) && search.exitCode() == 0 &&
+           !search.readAllStandardOutput().isEmpty();
 }
 
 void stop(QProcess& process) {
@@ -228,8 +232,9 @@ void TestWaylandSession::secondCopyHandsOverAndEnds() {
     first.setProcessEnvironment(environment);
     first.start(QStringLiteral(ORVANE_PATH));
     QByteArray protocolLog;
-    QVERIFY2(within(kStartMs, [&] { return namedWaylandWindow(protocolLog += first.readAllStandardError()); }),
-             "the first copy shows no window");
+    QVERIFY2(
+        within(kStartMs, [&] { return namedWaylandWindow(protocolLog += first.readAllStandardError()); }),
+        "the first copy shows no window");
 
     environment.remove(QStringLiteral("WAYLAND_DEBUG"));
     environment.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), QStringLiteral("launcher-token-1"));

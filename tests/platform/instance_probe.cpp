@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
     out << "primary\n" << Qt::flush;
     QObject::connect(&instance, &platform::SingleInstance::activationRequested,
                      [&out](const QString& title, const QString& token) {
-                         out << title << (token.isEmpty() ? QString() : QLatin1Char('\t') + token) << '\n' << Qt::flush;
+                         out << title << (token.isEmpty() ? QString() : QLatin1Char('\t') + token) << '\n'
+                             << Qt::flush;
                      });
     QTimer::singleShot(std::chrono::seconds(20), &app, &QCoreApplication::quit);
     return app.exec();

@@ -76,9 +76,10 @@ void TestDisplayChoice::userChoiceIsRespected_data() {
     QTest::newRow("set but empty") << QByteArrayList{"orvane"} << QByteArray("") << false;
     QTest::newRow("variable") << QByteArrayList{"orvane"} << QByteArray("wayland") << true;
     QTest::newRow("option") << QByteArrayList{"orvane", "-platform", "wayland"} << QByteArray("-") << true;
-    QTest::newRow("option, two dashes") << QByteArrayList{"orvane", "--platform", "offscreen"} << QByteArray("-")
-                                        << true;
-    QTest::newRow("another option") << QByteArrayList{"orvane", "-style", "fusion"} << QByteArray("-") << false;
+    QTest::newRow("option, two dashes")
+        << QByteArrayList{"orvane", "--platform", "offscreen"} << QByteArray("-") << true;
+    QTest::newRow("another option") << QByteArrayList{"orvane", "-style", "fusion"} << QByteArray("-")
+                                    << false;
 }
 
 void TestDisplayChoice::userChoiceIsRespected() {

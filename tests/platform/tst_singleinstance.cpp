@@ -309,9 +309,8 @@ void TestSingleInstance::dropsStalledConnections() {
     QSignalSpy& spy = first.spy;
 
     std::vector<std::unique_ptr<QLocalSocket>> clients;
-    for (const QByteArray& start :
-         {QByteArray(), QByteArray("\x01"), QByteArray::fromHex("010005"), frame("hello").left(5),
-          frameWithToken("hello", "token").left(10)}) {
+    for (const QByteArray& start : {QByteArray(), QByteArray("\x01"), QByteArray::fromHex("010005"),
+                                    frame("hello").left(5), frameWithToken("hello", "token").left(10)}) {
         clients.push_back(rawClient(names.serverName, start));
         QVERIFY(clients.back());
     }
