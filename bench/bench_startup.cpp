@@ -4,7 +4,7 @@
 // Run each kind in its own process, side by side:
 //   bench_startup bare    bench_startup text    bench_startup main
 // An optional second argument sets the number of later rounds (20; 0 for the first frame alone,
-// as a profiler wants it).
+// as a profiler wants it). A third argument "rest" then keeps a window open until the process ends.
 // It prints the time from the start of main() to the first exposed frame (and its three parts), the
 // resident memory then, and the mean time to build and show the window again over 20 more rounds.
 #include "forms/main/frm1.h"
@@ -103,5 +103,12 @@ int main(int argc, char* argv[]) {
                 " (first: application %.1f, window built %.1f, shown %.1f ms; from launch %.1f ms)\n",
                 mode.constData(), firstFrameMs, rss, kRounds ? rounds.nsecsElapsed() / 1e6 / kRounds : 0.0, appMs,
                 builtMs - appMs, firstFrameMs - builtMs, fromExecMs);
+    // "rest": the window stays open, left alone, until the process is ended (bench/wakeups_at_rest.sh).
+    if (argc > 3 && QByteArray(argv[3]) == "rest") {
+        std::fflush(stdout);
+        auto resting = makeWindow(kind);
+        showAndWaitForFrame(*resting);
+        return QApplication::exec();
+    }
     return 0;
 }

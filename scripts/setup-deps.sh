@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libfontconfig-dev libqt6svg6 libgl-dev fonts-liberation qt6-translations-l10n
           desktop-file-utils appstream dpkg-dev lintian
-          xvfb xauth openbox xdotool wmctrl dbus at-spi2-core python3-pyatspi)
+          xvfb xauth openbox xdotool wmctrl dbus at-spi2-core python3-pyatspi weston xwayland qt6-wayland)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include "forms/main/frm1.h"
 #include "forms/startup/frmSplash.h"
 #include "platform/AppInfo.h"
+#include "platform/DisplayChoice.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/FocusStyle.h"
 #include "platform/Fonts.h"
@@ -20,6 +21,7 @@
 int main(int argc, char* argv[]) {
     if (const auto status = platform::answerCommandLine(argc, argv))
         return *status;
+    platform::preferX11WhenReachable(argc, argv);
     platform::FontConfigWarmUp fontConfig;
     std::optional<platform::DisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);

@@ -43,8 +43,9 @@ bool ArrowKeyFlags::eventFilter(QObject* watched, QEvent* event) {
         pressed_[Down] = true;
         break;
     default:
-        break;
+        return false;
     }
+    emit pressed();
     return false;
 }
 

@@ -23,6 +23,10 @@ class ArrowKeyFlags : public QObject {
     // Whether the key was pressed since the previous call for it; the call clears the flag.
     bool takePressed(Arrow arrow);
 
+  signals:
+    // An arrow key was pressed: a flag is set and waits to be taken.
+    void pressed();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Orvane - the one message a later copy of the program sends the first: a window title, framed as
-// version byte 1, a 2-byte big-endian length, then at most 1024 bytes of UTF-8.
+// Orvane - the one message a later copy of the program sends the first: a window title, and the
+// activation token the later copy was started with, if any. Two forms:
+//   version 1: byte 1, the title (a 2-byte big-endian length, then at most 1024 bytes of UTF-8);
+//   version 2: byte 2, the title as above, then the token (a 2-byte length, 1 to 1024 bytes of
+//              UTF-8 without control characters).
+// A copy without a token sends version 1, which every copy of the program reads.
 #pragma once
 
 #include <QByteArray>
@@ -8,17 +12,25 @@
 
 namespace platform::handover {
 
-inline constexpr int kMaxPayload = 1024;
-inline constexpr int kHeaderSize = 3;
-inline constexpr int kMaxFrame = kHeaderSize + kMaxPayload;
+inline constexpr int kMaxPayload = 1024; // the title's bytes
+inline constexpr int kMaxToken = 1024;
+inline constexpr int kFieldHeader = 2;
+inline constexpr int kMaxFrame = 1 + kFieldHeader + kMaxPayload + kFieldHeader + kMaxToken;
 
-// The frame of a title; a longer title is cut at a character boundary to fit.
-QByteArray encodeFrame(const QString& title);
+struct Message {
+    QString title;
+    QString token; // empty: none was given
+};
+
+// The frame of a message; a longer title is cut at a character boundary to fit, and a token that
+// does not fit or holds control characters is left out (it could not be used anyway).
+QByteArray encodeFrame(const Message& message);
 
 enum class Parsed { Incomplete, Complete, Invalid };
 
-// Reads the bytes received so far. Complete sets title; Invalid means the sender broke the rules
-// (another version, too long, more bytes than the frame, or no valid UTF-8) and must be dropped.
-Parsed parseFrame(const QByteArray& received, QString* title);
+// Reads the bytes received so far. Complete fills message; Invalid means the sender broke the rules
+// (an unknown version, a field too long, more bytes than the frame, no valid UTF-8, an empty or
+// unusable token in version 2) and must be dropped.
+Parsed parseFrame(const QByteArray& received, Message* message);
 
 } // namespace platform::handover

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OnTop.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -15,6 +16,11 @@ void setTopmost(QWidget& window, bool topmost) {
 bool isTopmost(const QWidget& window) {
     const QWindow* handle = window.windowHandle();
     return handle && handle->flags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+bool canKeepOnTop() {
+    // "wayland", and the same plugin under its other names ("wayland-egl"...).
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace platform

@@ -12,4 +12,8 @@ namespace platform {
 void setTopmost(QWidget& window, bool topmost);
 bool isTopmost(const QWidget& window);
 
+// Whether the platform the program runs on can keep a window above others: not on Wayland, whose
+// protocols give a client no such request.
+bool canKeepOnTop();
+
 } // namespace platform

@@ -58,8 +58,9 @@ SingleInstance::~SingleInstance() {
     lock_.unlock();
 }
 
-SingleInstance::Role SingleInstance::start(const QString& title, std::chrono::milliseconds deadline) {
-    const QByteArray frame = handover::encodeFrame(title);
+SingleInstance::Role SingleInstance::start(const QString& title, std::chrono::milliseconds deadline,
+                                           const QString& activationToken) {
+    const QByteArray frame = handover::encodeFrame({title, activationToken});
     const QDeadlineTimer until(deadline);
     for (;;) {
         if (lock_.tryLock(0)) {
@@ -135,14 +136,15 @@ void SingleInstance::readFrom(QLocalSocket* socket) {
     // Reading one byte past the largest frame is enough to tell that the sender sent too much.
     data += socket->read(maxFrame + 1 - data.size());
 
-    QString title;
-    const handover::Parsed parsed = handover::parseFrame(data, &title);
+    handover::Message message;
+    const handover::Parsed parsed = handover::parseFrame(data, &message);
     if (parsed == handover::Parsed::Incomplete)
         return;
     if (parsed == handover::Parsed::Complete) {
         // Queued, so slots that show windows run from the event loop and not inside this handler.
         QMetaObject::invokeMethod(
-            this, [this, title] { emit activationRequested(title); }, Qt::QueuedConnection);
+            this, [this, message] { emit activationRequested(message.title, message.token); },
+            Qt::QueuedConnection);
     }
     closeConnection(socket);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Orvane - one running copy per user: later copies hand a window title to the first one and end.
+// Orvane - one running copy per user: later copies hand a window title, and the activation token
+// they were started with, to the first one and end.
 #pragma once
 
 #include "platform/HandoverFrame.h"
@@ -19,7 +20,7 @@ class QLocalSocket;
 namespace platform {
 
 // The first copy holds a lock file and listens on a private local socket. A later copy sends it one
-// framed message: version byte 1, a 2-byte big-endian length, then at most 1024 bytes of UTF-8.
+// framed message (HandoverFrame.h): the title, and the token when it has one.
 class SingleInstance : public QObject {
     Q_OBJECT
   public:
@@ -43,17 +44,19 @@ class SingleInstance : public QObject {
     explicit SingleInstance(Names names, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // Call once. Primary: this copy owns the lock and listens. Secondary: the title reached the first
-    // copy, and this copy should end. Unreachable: the lock is held but the title could not be
-    // delivered before the deadline.
-    Role start(const QString& title, std::chrono::milliseconds deadline = handOverDeadline);
+    // Call once. Primary: this copy owns the lock and listens. Secondary: the title (and the
+    // activation token, if not empty) reached the first copy, and this copy should end.
+    // Unreachable: the lock is held but the message could not be delivered before the deadline.
+    Role start(const QString& title, std::chrono::milliseconds deadline = handOverDeadline,
+               const QString& activationToken = {});
 
     // How long a connection may take to deliver its whole message before it is dropped.
     void setConnectionTimeout(std::chrono::milliseconds timeout) { connectionTimeout_ = timeout; }
 
   signals:
-    // Emitted from the event loop, never from inside the socket's read handler.
-    void activationRequested(const QString& title);
+    // Emitted from the event loop, never from inside the socket's read handler. The token is
+    // empty when the later copy had none, or is an older copy that sends none.
+    void activationRequested(const QString& title, const QString& activationToken);
 
   private:
     void listen();

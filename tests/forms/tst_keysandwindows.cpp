@@ -9,6 +9,7 @@
 #include "platform/BgrColour.h"
 #include "platform/OnTop.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
@@ -17,6 +18,24 @@
 #include <QTimer>
 
 namespace {
+
+// The objects of the window, by name or class, that have a timer registered: each could wake the
+// program up.
+QStringList withTimers(const QWidget& window) {
+    QStringList found;
+    QList<QObject*> objects = window.findChildren<QObject*>();
+    objects.prepend(const_cast<QWidget*>(&window));
+    for (QObject* object : objects) {
+        if (!QAbstractEventDispatcher::instance()->registeredTimers(object).isEmpty()) {
+            const QString name = object->objectName();
+            // An unnamed helper object by its class and the control that owns it.
+            found << (name.isEmpty() ? QString::fromLatin1(object->metaObject()->className()) + QLatin1String(" of ") +
+                                           object->parent()->objectName()
+                                     : name);
+        }
+    }
+    return found;
+}
 
 std::uint32_t background(const QWidget* widget) {
     return platform::toBgr(widget->palette().color(widget->backgroundRole()));
@@ -42,6 +61,8 @@ class TestKeysAndWindows : public QObject {
     void arrowKeysMoveTheSelection_data();
     void arrowKeysMoveTheSelection();
     void noMoveWhileAListHasTheFocus();
+    void keyTimerRunsOnlyWhilePressesCome();
+    void nothingRunsAtRest();
     void leftAndRightStepAFocusedList_data();
     void leftAndRightStepAFocusedList();
     void anyOptionClickLeavesTheFocusInTheSearchBox_data();
@@ -134,6 +155,48 @@ void TestKeysAndWindows::noMoveWhileAListHasTheFocus() {
     QApplication::setActiveWindow(window_.get());
     window_->tmtKeys_Timer();
     QCOMPARE(window_->selectedIndex(), 40);
+}
+
+void TestKeysAndWindows::keyTimerRunsOnlyWhilePressesCome() {
+    auto* keys = window_->findChild<QTimer*>(QStringLiteral("tmtKeys"));
+    window_->tmtKeys_Timer();
+    QVERIFY(!keys->isActive());
+    list(*window_, "cmbN")->setListIndex(25);
+    // A press starts the polling for the next tick of its 100 ms grid.
+    press(Qt::Key_Right);
+    QVERIFY(keys->isActive());
+    QVERIFY(keys->remainingTime() <= 100);
+    window_->tmtKeys_Timer();
+    QCOMPARE(window_->selectedIndex(), 26);
+    QVERIFY(keys->isActive()); // a tick that found a press goes on
+    QCOMPARE(keys->interval(), 100);
+    window_->tmtKeys_Timer();
+    QVERIFY(!keys->isActive()); // and the first that finds none stops
+    // A press read while a list has the focus counts as found, though it moves nothing.
+    list(*window_, "cmbTab")->setFocus();
+    press(Qt::Key_Left);
+    QVERIFY(keys->isActive());
+    window_->tmtKeys_Timer();
+    QCOMPARE(window_->selectedIndex(), 26);
+    window_->tmtKeys_Timer();
+    QVERIFY(!keys->isActive());
+}
+
+void TestKeysAndWindows::nothingRunsAtRest() {
+    // Active and left alone: only the search box's text cursor blinks.
+    QCoreApplication::processEvents();
+    QCOMPARE(withTimers(*window_), QStringList() << QStringLiteral("QWidgetLineControl of txtBusca"));
+    // Another program's window in front: nothing at all may wake the window up.
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCoreApplication::processEvents();
+    QCOMPARE(withTimers(*window_), QStringList());
+    // Minimised too.
+    window_->showMinimized();
+    QCoreApplication::processEvents();
+    QCOMPARE(withTimers(*window_), QStringList());
 }
 
 void TestKeysAndWindows::leftAndRightStepAFocusedList_data() {

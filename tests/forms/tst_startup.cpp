@@ -68,6 +68,8 @@ class TestStartup : public QObject {
     void secondCopyRestoresTheFirstOnlyWhileItHasTheStartupTitle();
     void realCopies();
     void answersOnTheTerminalWithoutAWindow();
+    void refusesArgumentsItDoesNotKnow_data();
+    void refusesArgumentsItDoesNotKnow();
     void sayWhyWhenTheRunningCopyDoesNotAnswer();
 
   private:
@@ -236,6 +238,46 @@ void TestStartup::answersOnTheTerminalWithoutAWindow() {
     QCOMPARE(code, 1);
     QCOMPARE(errors.count(QLatin1Char('\n')), 1);
     QVERIFY(errors.startsWith(QStringLiteral("Orvane: não foi possível abrir a janela")));
+}
+
+void TestStartup::refusesArgumentsItDoesNotKnow_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    const QString usage = QStringLiteral("Uso: orvane [opção]\n");
+    const auto unknown = [&usage](const char* what) {
+        return QStringLiteral("orvane: opção desconhecida: %1\n").arg(QString::fromLatin1(what)) + usage;
+    };
+    QTest::newRow("long") << QStringList{"--bogus"} << 2 << unknown("--bogus");
+    QTest::newRow("short") << QStringList{"-x"} << 2 << unknown("-x");
+    QTest::newRow("before a known one") << QStringList{"-x", "--version"} << 2 << unknown("-x");
+    QTest::newRow("a Qt option cut short") << QStringList{"-platformx"} << 2 << unknown("-platformx");
+    QTest::newRow("a file") << QStringList{"ferro.txt"} << 2
+                            << QStringLiteral("orvane: argumento inesperado: ferro.txt\n") + usage;
+    // Qt's own options (and their values) are Qt's: they pass, and the next option is answered.
+    QTest::newRow("Qt options") << QStringList{"-style", "fusion", "--reverse", "-session", "x", "--version"} << 0
+                                << QString();
+    QTest::newRow("Qt option with its value joined") << QStringList{"-style=fusion", "-v"} << 0 << QString();
+}
+
+void TestStartup::refusesArgumentsItDoesNotKnow() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY")); // answered before any window: no display needed
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ORVANE_PATH), arguments);
+    QVERIFY(program.waitForFinished(kCopyMs));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), said);
+    if (status == 0)
+        QCOMPARE(program.readAllStandardOutput(), QByteArray("Orvane 1.0.164\n"));
+    else
+        QVERIFY(program.readAllStandardOutput().isEmpty());
 }
 
 void TestStartup::sayWhyWhenTheRunningCopyDoesNotAnswer() {

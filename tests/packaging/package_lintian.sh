@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a built tree and checks it: lintian, Debian's package checker, must
-# report no error and no warning; the changelog must be one dpkg reads, for the package's version;
+# report no error and no warning; Depends names each package once; the changelog must be one dpkg reads, for the package's version;
 # every licence the copyright file names must have its own License paragraph.
 # Usage: package_lintian.sh <cpack> <build folder>. Exits 77 (skipped) where lintian is missing.
 set -euo pipefail
@@ -26,6 +26,12 @@ failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
 lintian --display-info --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
+
+# Each package named once in Depends: the same one again, with or without a version, says nothing.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+twice=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/[[:space:]]//g' | sort | uniq -d)
+[ -z "$twice" ] || fail "Depends names more than once: $twice"
 
 dpkg-deb -x "$deb" "$work/root"
 doc=$work/root/usr/share/doc/orvane

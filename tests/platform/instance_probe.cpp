@@ -2,7 +2,8 @@
 // A stand-in copy of the program for the single-instance tests:
 //   instance_probe LOCK_PATH SOCKET_PATH
 // Prints "primary", "secondary" or "unreachable". As primary it keeps running for up to 20 s,
-// printing each title it receives on its own line; as secondary it exits at once with status 0, and
+// printing each title it receives on its own line, followed by a tab and the activation token when
+// one came with it; as secondary it exits at once with status 0, and
 // when the lock is held but nobody answers, with status 1.
 //   instance_probe --hold LOCK_PATH
 // A first copy that hangs: takes the lock, prints "holding", never listens, and ends after 20 s.
@@ -49,9 +50,11 @@ int main(int argc, char** argv) {
         break;
     }
     out << "primary\n" << Qt::flush;
-    QObject::connect(&instance, &platform::SingleInstance::activationRequested, [&out](const QString& title) {
-        out << title << '\n' << Qt::flush;
-    });
+    QObject::connect(&instance, &platform::SingleInstance::activationRequested,
+                     [&out](const QString& title, const QString& token) {
+                         out << title << (token.isEmpty() ? QString() : QLatin1Char('\t') + token) << '\n'
+                             << Qt::flush;
+                     });
     QTimer::singleShot(std::chrono::seconds(20), &app, &QCoreApplication::quit);
     return app.exec();
 }

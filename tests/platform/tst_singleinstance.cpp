@@ -49,6 +49,13 @@ QByteArray frame(const QByteArray& payload) {
     return QByteArray(1, '\x01') + char(payload.size() >> 8) + char(payload.size() & 0xFF) + payload;
 }
 
+// The same with the activation token after the title, as version 2.
+QByteArray frameWithToken(const QByteArray& title, const QByteArray& token) {
+    QByteArray bytes = frame(title);
+    bytes[0] = '\x02';
+    return bytes + char(token.size() >> 8) + char(token.size() & 0xFF) + token;
+}
+
 // A raw client connection that has sent `bytes`; null if it could not connect.
 std::unique_ptr<QLocalSocket> rawClient(const QString& serverName, const QByteArray& bytes = {}) {
     auto socket = std::make_unique<QLocalSocket>();
@@ -128,6 +135,8 @@ class TestSingleInstance : public QObject {
   private slots:
     void secondCopyHandsTitleToFirst_data();
     void secondCopyHandsTitleToFirst();
+    void activationTokenTravelsWithTheTitle_data();
+    void activationTokenTravelsWithTheTitle();
     void destructionReleasesOnlyWhatItOwns();
     void dropsMalformedFrames_data();
     void dropsMalformedFrames();
@@ -172,6 +181,42 @@ void TestSingleInstance::secondCopyHandsTitleToFirst() {
     QCOMPARE(spy.at(0).at(0).toString(), received);
 }
 
+void TestSingleInstance::activationTokenTravelsWithTheTitle_data() {
+    QTest::addColumn<QByteArray>("message"); // raw bytes, as another copy would send them; empty:
+    QTest::addColumn<QString>("token");      // this class sends the token below
+    QTest::addColumn<QString>("arrived");
+    const QString launcher = QStringLiteral("gnome-shell/Orvane/1234-5-host_TIME123");
+    QTest::newRow("given") << QByteArray() << launcher << launcher;
+    QTest::newRow("none") << QByteArray() << QString() << QString();
+    QTest::newRow("exactly the limit") << QByteArray() << QString(1024, u't') << QString(1024, u't');
+    // A token that could not be used is left out; the title still brings the window forward.
+    QTest::newRow("over the limit, left out") << QByteArray() << QString(1025, u't') << QString();
+    QTest::newRow("control character, left out") << QByteArray() << QStringLiteral("a\tb") << QString();
+    // An older copy of the program sends version 1, the title alone.
+    QTest::newRow("older copy") << frame("T") << QString() << QString();
+    QTest::newRow("by hand") << frameWithToken("T", "x-1") << QString() << QStringLiteral("x-1");
+}
+
+void TestSingleInstance::activationTokenTravelsWithTheTitle() {
+    QFETCH(QByteArray, message);
+    QFETCH(QString, token);
+    QFETCH(QString, arrived);
+    FirstCopy first(10min);
+    QVERIFY(first.listening);
+    SingleInstance second(first.names);
+    std::unique_ptr<QLocalSocket> client;
+    if (message.isEmpty()) {
+        QCOMPARE(second.start(QStringLiteral("T"), SingleInstance::handOverDeadline, token), Role::Secondary);
+    } else {
+        client = rawClient(first.names.serverName, message);
+        QVERIFY(client);
+    }
+    QVERIFY(received(first.spy, 1));
+    QCOMPARE(first.spy.count(), 1);
+    QCOMPARE(first.spy.at(0).at(0).toString(), QStringLiteral("T"));
+    QCOMPARE(first.spy.at(0).at(1).toString(), arrived);
+}
+
 void TestSingleInstance::destructionReleasesOnlyWhatItOwns() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -206,7 +251,7 @@ void TestSingleInstance::destructionReleasesOnlyWhatItOwns() {
 
 void TestSingleInstance::dropsMalformedFrames_data() {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("wrong version") << QByteArray::fromHex("02000178");
+    QTest::newRow("unknown version") << QByteArray::fromHex("03000178");
     QTest::newRow("version zero") << QByteArray::fromHex("00000178");
     QTest::newRow("length one over the limit") << QByteArray::fromHex("010401") + QByteArray(1025, 'x');
     QTest::newRow("length 0xFFFF") << QByteArray::fromHex("01ffff");
@@ -216,6 +261,11 @@ void TestSingleInstance::dropsMalformedFrames_data() {
     QTest::newRow("encoded surrogate") << frame(QByteArray::fromHex("eda080"));
     QTest::newRow("bytes after the frame") << frame("title") + 'x';
     QTest::newRow("two frames") << frame("one") + frame("two");
+    QTest::newRow("empty token") << frameWithToken("title", "");
+    QTest::newRow("token with a line break") << frameWithToken("title", "abc\ndef");
+    QTest::newRow("token one over the limit") << frameWithToken("title", QByteArray(1025, 't'));
+    QTest::newRow("token not UTF-8") << frameWithToken("title", QByteArray::fromHex("c328"));
+    QTest::newRow("bytes after the token") << frameWithToken("title", "token") + 'x';
 }
 
 void TestSingleInstance::dropsMalformedFrames() {
@@ -259,8 +309,8 @@ void TestSingleInstance::dropsStalledConnections() {
     QSignalSpy& spy = first.spy;
 
     std::vector<std::unique_ptr<QLocalSocket>> clients;
-    for (const QByteArray& start :
-         {QByteArray(), QByteArray("\x01"), QByteArray::fromHex("010005"), frame("hello").left(5)}) {
+    for (const QByteArray& start : {QByteArray(), QByteArray("\x01"), QByteArray::fromHex("010005"),
+                                    frame("hello").left(5), frameWithToken("hello", "token").left(10)}) {
         clients.push_back(rawClient(names.serverName, start));
         QVERIFY(clients.back());
     }

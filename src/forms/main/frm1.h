@@ -25,6 +25,7 @@
 #include "data/Legends.h"
 #include "data/RandomSource.h"
 
+#include <QElapsedTimer>
 #include <QPoint>
 #include <QPointer>
 #include <QStringList>
@@ -105,8 +106,9 @@ class frm1 : public QWidget {
     frm3* reportWindow() const;
 
     // A second copy of the program asks for this window; it comes forward only while its
-    // caption is exactly the title the other copy asked for.
-    void restoreIfTitled(const QString& title);
+    // caption is exactly the title the other copy asked for. The activation token the other copy
+    // was started with, if any, lets it take the focus on Wayland.
+    void restoreIfTitled(const QString& title, const QString& activationToken = {});
 
     // Form-level state.
     int selectedIndex() const { return selectedIndex_; }
@@ -159,7 +161,12 @@ class frm1 : public QWidget {
     QLabel* lblZ_ = nullptr;
     QFont cardMassFont_; // lblA's own font, before a long mass is narrowed to fit
     QWidget* imgLogo_ = nullptr;
+    // The arrow keys' timer: ticks every kKeyTickMs on a grid that starts with keyGrid_, but only
+    // while presses come (keyPressWaiting starts it, a tick without a press stops it).
+    static constexpr int kKeyTickMs = 100;
+    void keyPressWaiting();
     QTimer* tmtKeys_ = nullptr;
+    QElapsedTimer keyGrid_;
     QTimer* tmp_ = nullptr; // the animation's timer: while it runs, no report
     QPushButton* chkOnTop_ = nullptr;
     platform::ArrowKeyFlags* keyFlags_ = nullptr;

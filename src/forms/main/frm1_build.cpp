@@ -14,6 +14,7 @@
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
 #include "platform/Fonts.h"
+#include "platform/OnTop.h"
 #include "platform/PngPictures.h"
 #include "platform/QtText.h"
 #include "platform/ReadOnlyLineEdit.h"
@@ -75,7 +76,7 @@ frm1::frm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     connectHandlers();
     Form_Load();
     nameForAccessibility();
-    tmtKeys_->start();
+    keyGrid_.start();
 }
 
 frm1::~frm1() = default;
@@ -112,12 +113,15 @@ void frm1::buildControls() {
     buildDetailPanel();
     tmtKeys_ = new QTimer(this);
     tmtKeys_->setObjectName(QStringLiteral("tmtKeys"));
-    tmtKeys_->setInterval(100);
+    tmtKeys_->setInterval(kKeyTickMs);
     tmp_ = new QTimer(this);
     tmp_->setObjectName(QStringLiteral("tmp"));
     tmp_->setInterval(1000);
     keyFlags_ = new platform::ArrowKeyFlags(this);
     chkOnTop_ = qobject_cast<QPushButton*>(byName.value(QStringLiteral("chkOnTop")));
+    // Where the platform cannot keep a window on top, the box is not offered rather than ticked for
+    // nothing.
+    chkOnTop_->setEnabled(platform::canKeepOnTop());
     imgLogo_ = byName.value(QStringLiteral("imgLogo"));
     // The search box comes first in the tab order and holds the focus when the window opens.
     setTabOrder(txtBusca_, cmbTab_);

@@ -4,6 +4,7 @@
 #include "frm1.h"
 
 #include "forms/common/Placement.h"
+#include "platform/Activation.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -38,12 +39,12 @@ void frm1::Form_Resize() {
     placing_ = false;
 }
 
-void frm1::restoreIfTitled(const QString& title) {
+void frm1::restoreIfTitled(const QString& title, const QString& activationToken) {
     if (windowTitle() != title)
         return;
     // Restore from minimised or maximised to the normal place, then come forward.
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     show();
     raise();
-    activateWindow();
+    platform::activateWithToken(*this, activationToken);
 }

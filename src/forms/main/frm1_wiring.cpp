@@ -4,6 +4,7 @@
 #include "frm1.h"
 
 #include "PeriodicTable.h"
+#include "platform/ArrowKeyFlags.h"
 #include "platform/EventComboBox.h"
 #include "platform/ReadOnlyLineEdit.h"
 
@@ -40,6 +41,7 @@ void frm1::connectHandlers() {
     onClick("cmdAni", &frm1::cmdAni_Click);
     connect(chkOnTop_, &QPushButton::toggled, this, &frm1::chkOnTop_Click);
     connect(tmtKeys_, &QTimer::timeout, this, &frm1::tmtKeys_Timer);
+    connect(keyFlags_, &platform::ArrowKeyFlags::pressed, this, &frm1::keyPressWaiting);
     connect(tmp_, &QTimer::timeout, this, &frm1::tmp_Timer);
     imgLogo_->installEventFilter(this);
     // Enter in the search box runs the search; the box itself takes no character for it.

@@ -31,12 +31,15 @@ std::unique_ptr<frm1> frmSplash::Form_Load() {
     const QString title = platform::startupTitle();
     main->setWindowTitle(title);
     lblVersao_->setText(platform::versionText());
-    role_ = instance_.start(title);
+    // A desktop launcher gives the copy it starts a token that lets that copy take the focus on
+    // Wayland; this copy shows nothing, so it passes the token on to the copy that comes forward.
+    role_ = instance_.start(title, platform::SingleInstance::handOverDeadline,
+                            qEnvironmentVariable("XDG_ACTIVATION_TOKEN"));
     if (role_ != platform::SingleInstance::Role::Primary)
         return nullptr;
     frm1* window = main.get();
     connect(&instance_, &platform::SingleInstance::activationRequested, window,
-            [window](const QString& asked) { window->restoreIfTitled(asked); });
+            [window](const QString& asked, const QString& token) { window->restoreIfTitled(asked, token); });
     hide();
     main->show();
     return main;
