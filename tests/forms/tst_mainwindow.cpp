@@ -474,8 +474,8 @@ void TestMainWindow::partUnderAPoint_data() {
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<QRect>("place");
     QTest::addColumn<int>("cell");
-    const QPoint heading8(3735, 165);    // group 8 in the heading row, under the wide 8B
-    const QPoint small8(3750, 1725);     // group 8's small label, under the bracket
+    const QPoint heading8(3735, 165); // group 8 in the heading row, under the wide 8B
+    const QPoint small8(3750, 1725);  // group 8's small label, under the bracket
     // clang-format off
     QTest::newRow("wide 8B over group 8")      << 1 << heading8 << QRect(3510, 60, 1365, 225) << -1;
     QTest::newRow("group 8, wide 8B hidden")   << 0 << heading8 << QRect(3510, 60, 465, 225)  << -1;

@@ -299,8 +299,8 @@ void TestSingleInstance::lockIsStaleOnlyWhenItsOwnerIsGone() {
     // Ten years old: past any stale time a lock could be given.
     const auto ageLock = [&names] {
         QFile lock(names.lockPath);
-        return lock.open(QIODevice::ReadWrite) &&
-               lock.setFileTime(QDateTime::currentDateTime().addYears(-10), QFileDevice::FileModificationTime);
+        return lock.open(QIODevice::ReadWrite) && lock.setFileTime(QDateTime::currentDateTime().addYears(-10),
+                                                                   QFileDevice::FileModificationTime);
     };
     // A first copy that has run for years keeps its place: age alone never makes a lock stale.
     {
