@@ -6,11 +6,13 @@
 
 namespace platform {
 
-FontConfigWarmUp::FontConfigWarmUp() {
-    // FcInit loads the configuration once per process, in a way that is safe from any thread;
-    // Qt's own call later finds it loaded and returns at once.
+// FcInit loads the configuration once per process, in a way that is safe from any thread; Qt's
+// own call later finds it loaded and returns at once.
+FontConfigWarmUp::FontConfigWarmUp() : FontConfigWarmUp([] { FcInit(); }) {}
+
+FontConfigWarmUp::FontConfigWarmUp(std::function<void()> work) {
     try {
-        reader_ = std::thread([] { FcInit(); });
+        reader_ = std::thread(std::move(work));
     } catch (const std::system_error&) {
         // No thread to be had: Qt reads the configuration itself when it first needs it.
     }

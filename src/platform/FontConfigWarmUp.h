@@ -4,6 +4,7 @@
 // the font cache are read; on a second core that reading costs the start nothing.
 #pragma once
 
+#include <functional>
 #include <thread>
 
 namespace platform {
@@ -11,6 +12,8 @@ namespace platform {
 class FontConfigWarmUp {
   public:
     FontConfigWarmUp(); // starts reading
+    // Runs other work on the thread instead, so that tests can see when it ends.
+    explicit FontConfigWarmUp(std::function<void()> work);
     ~FontConfigWarmUp(); // waits for the reading to end
     FontConfigWarmUp(const FontConfigWarmUp&) = delete;
     FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as built: places and colours against the given numbers, the start-up state,
-// the sorted view list, the caption modes, maximise and restore.
+// the sorted view list, the caption modes, maximise and restore, the point sizes, the headings of
+// both numberings and the part of the drawn table that answers a point.
 #include "data/CellGrid.h"
 #include "FormTestSupport.h"
+#include "../data/NumberList.h"
 #include "platform/Fonts.h"
 #include "platform/BgrColour.h"
 #include "forms/main/MainLayout.h"
@@ -22,6 +24,8 @@ class TestMainWindow : public QObject {
     void cellColours_data();
     void cellColours();
     void defaultColoursAreRemembered();
+    void colourTablesCoverEveryCell_data();
+    void colourTablesCoverEveryCell();
     void startUpState();
     void elementListAndToolTips();
     void viewListIsSortedByCollation();
@@ -33,6 +37,12 @@ class TestMainWindow : public QObject {
     void picturesAreDrawnForBothScales();
     void headingCaptionsAtLoad_data();
     void headingCaptionsAtLoad();
+    void pointSizes_data();
+    void pointSizes();
+    void headingsInBothNumberings_data();
+    void headingsInBothNumberings();
+    void partUnderAPoint_data();
+    void partUnderAPoint();
 };
 
 void TestMainWindow::places_data() {
@@ -139,6 +149,60 @@ void TestMainWindow::defaultColoursAreRemembered() {
         QCOMPARE(table(*window)->text(i).section(QLatin1Char('\n'), 0, 0), platform::qtText(grid::cellSymbol(i + 1)));
     }
     QCOMPARE(grid::cellSymbol(112), "Uub");
+}
+
+void TestMainWindow::colourTablesCoverEveryCell_data() {
+    // Each cell's background and text colour at start, row by row, 0x00BBGGRR.
+    QTest::addColumn<bool>("text");
+    QTest::addColumn<int>("colour");
+    QTest::addColumn<QString>("elements");
+    // clang-format off
+    const struct { bool text; int colour; const char* elements; } rows[] = {
+        {false, 0xE0E0E0, "1"},
+        {false, 0xDA8536, "3, 11, 19, 37, 55, 87"},
+        {false, 0xE8A44F, "4, 12, 20, 38, 56, 88"},
+        {false, 0xFFBB66, "21-30, 39-48, 72-80, 104-112"},
+        {false, 0xEE9944, "13, 31, 49, 50, 81, 82, 83, 114, 115, 116"},
+        {false, 0xEF9A45, "113"},
+        {false, 0x00CCFF, "5, 14, 32, 33, 51, 52, 84"},
+        {false, 0x8594EB, "6, 7, 15"},
+        {false, 0x99A8FF, "8, 16, 34"},
+        {false, 0xC4C2FF, "9, 17, 35, 53, 85, 117"},
+        {false, 0x00D189, "2, 10, 18, 36, 54, 86, 118"},
+        {false, 0x50EEFF, "57-71"},
+        {false, 0x5E8BAD, "89-103"},
+        {true,  0x000080, "1, 2, 7, 8, 9, 10, 17, 18, 36, 54, 86"},
+        {true,  0xC00000, "35, 80, 112"},
+        {true,  0x404040, "113, 115, 117"},
+        {true,  0x000000, "16, 29, 34, 109, 118"},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        QTest::addRow("%s %06X", row.text ? "text" : "back", row.colour)
+            << row.text << row.colour << QString::fromLatin1(row.elements);
+}
+
+void TestMainWindow::colourTablesCoverEveryCell() {
+    QFETCH(bool, text);
+    QFETCH(int, colour);
+    QFETCH(QString, elements);
+    // A window text colour of its own, so that the cells that have none tell from the black ones.
+    const QPalette before = QApplication::palette();
+    QPalette palette = before;
+    palette.setColor(QPalette::WindowText, QColor(0x12, 0x34, 0x56));
+    QApplication::setPalette(palette);
+    const auto window = makeWindow();
+    QApplication::setPalette(before);
+    const PeriodicTable& drawn = *table(*window);
+    for (const int z : numberList(elements.toStdString())) {
+        const QColor shown = text ? drawn.textColour(z - 1) : drawn.backColor(z - 1);
+        QVERIFY2(platform::toBgr(shown) == std::uint32_t(colour), qPrintable(QString::number(z)));
+    }
+    // The 22 cells listed in the text rows have their own colour; the other 96 the window text's.
+    int plain = 0;
+    for (int i = 0; i < PeriodicTable::kCellCount; ++i)
+        plain += drawn.textColour(i) == palette.color(QPalette::WindowText);
+    QCOMPARE(plain, 96);
 }
 
 void TestMainWindow::startUpState() {
@@ -344,6 +408,99 @@ void TestMainWindow::headingCaptionsAtLoad() {
     const auto window = makeWindow();
     const auto part = tablePart(*window, name);
     QCOMPARE(part ? part->text : child<QLabel>(*window, name)->text(), caption);
+}
+
+void TestMainWindow::pointSizes_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("points");
+    // clang-format off
+    const std::pair<const char*, double> rows[] = {
+        {"lblLan1", 18},         {"lblAct1", 18},          {"lblLan2", 18},       {"lblAct2", 18},
+        {"lblSimb", 13.5},       {"txtValor(0)", 12},      {"cmbN", 12},          {"txtBusca", 12},
+        {"txtValor(1)", 9.75},   {"txtValor(17)", 9.75},   {"txtValor(21)", 9.75},
+        {"lblClass(0)", 8.25},   {"lblClass(25)", 8.25},   {"lblClass(62)", 8.25},
+    };
+    // clang-format on
+    for (const auto& [name, points] : rows)
+        QTest::newRow(name) << QString::fromLatin1(name) << points;
+}
+
+void TestMainWindow::pointSizes() {
+    QFETCH(QString, name);
+    QFETCH(double, points);
+    const auto window = makeWindow();
+    window->show();
+    for (int n = 0; n < 9; ++n) // a legend panel builds its rows when it first shows
+        child(*window, QStringLiteral("pctLeg(%1)").arg(n))->show();
+    const QWidget* control = child(*window, name);
+    // A value box may draw a long value narrower, never smaller: its own font is the one given.
+    const auto* value = qobject_cast<const platform::ReadOnlyLineEdit*>(control);
+    const QFont font = value ? value->ownFont() : control->font();
+    QCOMPARE(font.pixelSize(), int(std::lround(points * 96 / 72))); // points at 96 dpi
+}
+
+void TestMainWindow::headingsInBothNumberings_data() {
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QStringList>("captions"); // lblfamilia(0) ... lblfamilia(37)
+    QTest::addColumn<bool>("wide8BShown");     // lblfamilia(36) shown, the bracket lblfamilia(37) hidden
+    QStringList numbers;
+    for (int group = 1; group <= 18; ++group)
+        numbers << QString::number(group);
+    const QStringList names = {"1A", "2A", "3B", "4B", "5B", "6B", "7B", "8B", "8B",
+                               "8B", "1B", "2B", "3A", "4A", "5A", "6A", "7A", "8A"};
+    const QStringList ends = {"8B", "|¨¨¨¨¨¨ 8B ¨¨¨¨¨¨|"};
+    QTest::newRow("IUPAC") << 1 << numbers + names + ends << true;
+    QTest::newRow("Famílias") << 0 << names + numbers + ends << false;
+}
+
+void TestMainWindow::headingsInBothNumberings() {
+    QFETCH(int, option);
+    QFETCH(QStringList, captions);
+    QFETCH(bool, wide8BShown);
+    const auto window = makeWindow();
+    child<QPushButton>(*window, QStringLiteral("optCol(%1)").arg(option))->click();
+    QStringList shown;
+    for (int n = 0; n < PeriodicTable::kHeadingCount; ++n)
+        shown << tablePart(*window, QStringLiteral("lblfamilia(%1)").arg(n))->text;
+    QCOMPARE(shown, captions);
+    QCOMPARE(tablePart(*window, "lblfamilia(36)")->visible, wide8BShown);
+    QCOMPARE(tablePart(*window, "lblfamilia(37)")->visible, !wide8BShown);
+}
+
+void TestMainWindow::partUnderAPoint_data() {
+    // A point in twips, in both numberings, and the place of the part that answers it: the one
+    // on top where parts overlap, never a hidden one. Cell -1: not a cell; an empty place: none.
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<int>("cell");
+    const QPoint heading8(3735, 165); // group 8 in the heading row, under the wide 8B
+    const QPoint small8(3750, 1725);  // group 8's small label, under the bracket
+    // clang-format off
+    QTest::newRow("wide 8B over group 8")      << 1 << heading8 << QRect(3510, 60, 1365, 225) << -1;
+    QTest::newRow("group 8, wide 8B hidden")   << 0 << heading8 << QRect(3510, 60, 465, 225)  << -1;
+    QTest::newRow("small 8, bracket hidden")   << 1 << small8   << QRect(3555, 1650, 405, 165) << -1;
+    QTest::newRow("bracket over small 8")      << 0 << small8   << QRect(3630, 1590, 1185, 195) << -1;
+    QTest::newRow("iron")                      << 1 << QPoint(3750, 2025) << QRect(3540, 1830, 435, 405) << 25;
+    QTest::newRow("uranium")                   << 0 << QPoint(2850, 4275) << QRect(2640, 4080, 435, 405) << 91;
+    QTest::newRow("period 7 by the actinides")  << 1 << QPoint(690, 4290) << QRect(540, 4170, 285, 255) << -1;
+    QTest::newRow("between Li and Be")         << 1 << QPoint(825, 1200)  << QRect()                      << -1;
+    // clang-format on
+}
+
+void TestMainWindow::partUnderAPoint() {
+    QFETCH(int, option);
+    QFETCH(QPoint, point);
+    QFETCH(QRect, place);
+    QFETCH(int, cell);
+    const auto window = makeWindow();
+    child<QPushButton>(*window, QStringLiteral("optCol(%1)").arg(option))->click();
+    const auto hit = table(*window)->partAt(platform::toPx(point));
+    QCOMPARE(hit.has_value(), !place.isNull());
+    if (!hit)
+        return;
+    QCOMPARE(hit->place, twipsRect(place.x(), place.y(), place.width(), place.height()));
+    QCOMPARE(hit->cell.value_or(-1), cell);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -4,6 +4,7 @@
 #include "FormTestSupport.h"
 #include "data/RandomSource.h"
 #include "data/Search.h"
+#include "forms/info/ComparisonTable.h"
 #include "forms/info/frm2.h"
 
 #include <QApplication>
@@ -30,6 +31,8 @@ class TestSearchReport : public QObject {
     void enterSearchesAndLeavesTheText();
     void nothingFoundShowsTheTextAsTyped();
     void reservedWordOpensOneInformationWindow();
+    void comparisonPicture_data();
+    void comparisonPicture();
     void randomTextsEndInExactlyOneOutcome();
     void reportOfTheShownValues();
     void noReportWhileTheAnimationRuns();
@@ -104,6 +107,29 @@ void TestSearchReport::reservedWordOpensOneInformationWindow() {
     window_->close();
     for (const QWindow* left : QGuiApplication::topLevelWindows())
         QVERIFY(!left->isVisible() || left->transientParent());
+}
+
+void TestSearchReport::comparisonPicture_data() {
+    // The information window's picture, row by row: Z, A and the numbers of protons, neutrons and
+    // electrons are the same (=) or differ (≠) between the atoms compared.
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("cells");
+    QTest::newRow("headings") << 0 << QStringList{"", "Z", "A", "np", "nn", "ne"};
+    QTest::newRow("isótopos") << 1 << QStringList{"isótopos", "=", "≠", "=", "≠", "="};
+    QTest::newRow("isóbaros") << 2 << QStringList{"isóbaros", "≠", "=", "≠", "≠", "≠"};
+    QTest::newRow("isótonos") << 3 << QStringList{"isótonos", "≠", "≠", "≠", "=", "≠"};
+}
+
+void TestSearchReport::comparisonPicture() {
+    QFETCH(int, row);
+    QFETCH(QStringList, cells);
+    frm2 info(window_.get());
+    QVERIFY(qobject_cast<ComparisonTable*>(child(info, "Image1")));
+    QCOMPARE(ComparisonTable::kRowCount, 4);
+    QStringList drawn;
+    for (int column = 0; column < ComparisonTable::kColumnCount; ++column)
+        drawn << ComparisonTable::text(row, column);
+    QCOMPARE(drawn, cells);
 }
 
 void TestSearchReport::randomTextsEndInExactlyOneOutcome() {

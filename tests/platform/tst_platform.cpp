@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The thin platform layer: colours, twips, the handler-running list, read-only boxes.
+// The thin platform layer: colours, twips, the handler-running list, read-only boxes, the font
+// warm-up thread.
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
+#include "platform/FontConfigWarmUp.h"
 #include "platform/Fonts.h"
 #include "platform/ReadOnlyLineEdit.h"
 #include "platform/Twips.h"
@@ -10,6 +12,9 @@
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QtTest>
+#include <atomic>
+#include <memory>
+#include <thread>
 
 using namespace platform;
 
@@ -22,6 +27,7 @@ class TestPlatform : public QObject {
     void readOnlyBoxRefusesEditsButCopies();
     void fittedFontIsNarrowedJustEnough();
     void valueBoxHasSunkenEdgeUnlessTold();
+    void warmUpThreadEndsWithItsOwner();
 };
 
 void TestPlatform::colourValuesAreBgr() {
@@ -124,6 +130,24 @@ void TestPlatform::valueBoxHasSunkenEdgeUnlessTold() {
     box.setEdge(false);
     QCOMPARE(pixelsAt({0, 1, 78, 79}), (QList<QRgb>{0, 0, 0, 0}));
     QCOMPARE(box.textRoom(), roomWithEdge + 4);
+}
+
+void TestPlatform::warmUpThreadEndsWithItsOwner() {
+    // The work outlasts the start of the thread, so a wait that did not join would return first.
+    for (const bool waitFirst : {true, false}) {
+        auto finished = std::make_shared<std::atomic<bool>>(false);
+        {
+            platform::FontConfigWarmUp warmUp([finished] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                *finished = true;
+            });
+            if (waitFirst) {
+                warmUp.wait();
+                QVERIFY(*finished);
+            }
+        }
+        QVERIFY(*finished); // joined when its owner goes, or the program would end at once
+    }
 }
 
 QTEST_MAIN(TestPlatform)

@@ -346,17 +346,19 @@ void TestSingleInstance::lockIsStaleOnlyWhenItsOwnerIsGone() {
     QVERIFY(dir.isValid());
     const auto names = namesIn(dir);
 
-    // A first copy that has run for a day keeps its place: age alone never makes a lock stale.
+    // Ten years old: past any stale time a lock could be given.
+    const auto ageLock = [&names] {
+        QFile lock(names.lockPath);
+        return lock.open(QIODevice::ReadWrite) && lock.setFileTime(QDateTime::currentDateTime().addYears(-10),
+                                                                   QFileDevice::FileModificationTime);
+    };
+    // A first copy that has run for years keeps its place: age alone never makes a lock stale.
     {
         QProcess aged;
         aged.start(QStringLiteral(INSTANCE_PROBE_PATH), probeArguments(names));
         QVERIFY(aged.waitForStarted());
         QCOMPARE(readLine(aged), QStringLiteral("primary"));
-        QFile lock(names.lockPath);
-        QVERIFY(lock.open(QIODevice::ReadWrite));
-        QVERIFY(
-            lock.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
-        lock.close();
+        QVERIFY(ageLock());
         SingleInstance second(names);
         QCOMPARE(second.start(QStringLiteral("second")), Role::Secondary);
         QCOMPARE(readLine(aged), QStringLiteral("second"));
@@ -373,6 +375,7 @@ void TestSingleInstance::lockIsStaleOnlyWhenItsOwnerIsGone() {
     QVERIFY(killed.waitForFinished());
     QVERIFY(QFileInfo::exists(names.lockPath));
     QVERIFY(QFileInfo::exists(names.serverName));
+    QVERIFY(ageLock());
 
     SingleInstance next(names);
     QSignalSpy spy(&next, &SingleInstance::activationRequested);

@@ -29,6 +29,17 @@ constexpr int kNameShare = 30; // percent of the width taken by the column of na
 
 } // namespace
 
+static_assert(std::size(kRows) + 1 == ComparisonTable::kRowCount);
+static_assert(std::size(kColumns) + 1 == ComparisonTable::kColumnCount);
+
+QString ComparisonTable::text(int row, int column) {
+    if (row < 0 || row >= kRowCount || column < 0 || column >= kColumnCount || (row == 0 && column == 0))
+        return {};
+    if (row == 0)
+        return QString::fromUtf8(kColumns[column - 1].letter) + QString::fromUtf8(kColumns[column - 1].subscript);
+    return QString::fromUtf8(column == 0 ? kRows[row - 1].name : kRows[row - 1].marks[column - 1]);
+}
+
 ComparisonTable::ComparisonTable(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -72,10 +83,10 @@ void ComparisonTable::paintEvent(QPaintEvent*) {
                          subscript);
         painter.setFont(text);
     }
-    for (int row = 0; row < int(std::size(kRows)); ++row) {
-        painter.drawText(cell(row + 1, -1).adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromUtf8(kRows[row].name));
+    for (int row = 1; row < rows; ++row) {
+        painter.drawText(cell(row, -1).adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         ComparisonTable::text(row, 0));
         for (int column = 0; column < columns; ++column)
-            painter.drawText(cell(row + 1, column), Qt::AlignCenter, QString::fromUtf8(kRows[row].marks[column]));
+            painter.drawText(cell(row, column), Qt::AlignCenter, ComparisonTable::text(row, column + 1));
     }
 }
