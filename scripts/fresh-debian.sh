@@ -41,7 +41,11 @@ inside() {
     say "debootstrap --variant=minbase $suite ($mirror)"
     local step=$EPOCHSECONDS attempt
     for attempt in 1 2; do
-        rm -rf "$root"
+        # The system lives in memory: it is thrown away at the end, so the disk need not keep it,
+        # and installing and building are not held up by every write reaching the disk.
+        mountpoint -q "$root" && umount "$root"
+        mkdir -p "$root"
+        mount -t tmpfs -o size=10G,mode=755 system "$root"
         if debootstrap --variant=minbase --cache-dir="$cache/debootstrap" "$suite" "$root" "$mirror" \
             >"$logs/debootstrap.log" 2>&1; then
             break

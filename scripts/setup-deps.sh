@@ -13,8 +13,9 @@ case "${1:-tests}" in
     *) echo "usage: setup-deps.sh [program|tests]" >&2; exit 2 ;;
 esac
 
-installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
-offered() { apt-cache policy "$1" 2>/dev/null | grep -q "Candidate: [^(]"; }
+# (Whole answers are read before matching: grep -q would end the pipe early, failing it.)
+installed() { [[ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" == "install ok installed" ]]; }
+offered() { [[ "$(apt-cache policy "$1" 2>/dev/null)" =~ Candidate:\ [^\(] ]]; }
 
 # Every line of the lists that no installed package fulfils yet.
 wanted=()
