@@ -20,6 +20,16 @@ mirror=${ORVANE_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 say() { echo "[fresh-debian ${suite:-}] $*"; }
 fail() { say "FALHOU / FAILED: $*"; exit 1; }
 elapsed() { REPLY="$(( (EPOCHSECONDS - $1) / 60 ))m$(( (EPOCHSECONDS - $1) % 60 ))s"; }
+# The processor time the run's processes used, user and system (this shell is the first process of
+# its namespace, so every process of the run has been waited for by the time it asks).
+cpu_used() {
+    local total=0 part
+    times >"$work/times"
+    for part in $(tail -n 1 "$work/times"); do
+        [[ $part =~ ^([0-9]+)m([0-9]+)\. ]] && total=$(( total + BASH_REMATCH[1] * 60 + 10#${BASH_REMATCH[2]} ))
+    done
+    REPLY="$(( total / 60 ))m$(( total % 60 ))s"
+}
 count_packages() { chroot "$root" dpkg-query -W -f='${Status}\n' | grep -c "install ok installed"; }
 
 # ---------------------------------------------------------------------------------------------
@@ -125,10 +135,12 @@ inside() {
         grep -E "^[[:space:]]*[0-9]+ - |\*\*\*(Failed|Timeout)|SKIP" "$logs/command2.log" | tail -n 20 || true
         fail "command 2 (status $status): $counts (log: $logs/command2.log)"
     fi
-    elapsed "$started"
+    elapsed "$started"; local total_time=$REPLY
+    cpu_used
     say "RESULTADO / RESULT: ok: $suite minbase $base_count packages in $system_time;" \
         "command 1 +$(( run_count - base_count )) packages, window after $run_time;" \
-        "command 2 +$(( test_count - run_count )) packages, $counts in $test_time; total $REPLY"
+        "command 2 +$(( test_count - run_count )) packages, $counts in $test_time;" \
+        "total $total_time (processor time $REPLY)"
 }
 
 # ---------------------------------------------------------------------------------------------
