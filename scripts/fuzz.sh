@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-1000000}"
-bash scripts/setup-deps.sh
+bash scripts/setup-deps.sh tests
 missing=()
 for package in clang libclang-rt-14-dev; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

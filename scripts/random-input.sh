@@ -21,7 +21,7 @@ sample_every=5 # seconds between two resident-memory samples
 quarantine_mb=16
 growth_slack_mb=32
 
-bash scripts/setup-deps.sh
+bash scripts/setup-deps.sh tests
 bash scripts/sanitize-build.sh orvane
 program=$repo/build-sanitize/src/orvane
 

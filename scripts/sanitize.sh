@@ -3,7 +3,7 @@
 # runs them headless. Any report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup-deps.sh
+bash scripts/setup-deps.sh tests
 bash scripts/sanitize-build.sh
 cd build-sanitize
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"

@@ -2,8 +2,10 @@
 // Build tool: draws an SVG picture as a PNG, square or of a given width and height.
 //   render_icon IN.svg SIZE OUT.png
 //   render_icon IN.svg WIDTHxHEIGHT OUT.png
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 #include <cstdio>
 
@@ -21,9 +23,28 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "render_icon: bad size %s\n", argv[2]);
         return 2;
     }
-    const QPixmap picture = QIcon(QString::fromLocal8Bit(argv[1])).pixmap(width, height);
-    return !picture.isNull() && picture.size() == QSize(width, height) &&
-                   picture.save(QString::fromLocal8Bit(argv[3]))
-               ? 0
-               : 1;
+    const QString in = QString::fromLocal8Bit(argv[1]);
+    const QString out = QString::fromLocal8Bit(argv[3]);
+    if (!QFileInfo(in).isReadable()) {
+        std::fprintf(stderr, "render_icon: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    // Qt draws SVG only through its SVG plugins, which Debian ships apart from Qt's own libraries.
+    if (!QImageReader::supportedImageFormats().contains("svg")) {
+        std::fprintf(stderr, "render_icon: this Qt has no SVG plugin, so %s cannot be drawn; install "
+                             "qt6-svg-plugins (Debian 13 and later) or libqt6svg6 (Debian 12)\n",
+                     argv[1]);
+        return 1;
+    }
+    const QPixmap picture = QIcon(in).pixmap(width, height);
+    if (picture.isNull() || picture.size() != QSize(width, height)) {
+        std::fprintf(stderr, "render_icon: %s gave no %dx%d picture (is it a valid SVG file?)\n", argv[1],
+                     width, height);
+        return 1;
+    }
+    if (!picture.save(out)) {
+        std::fprintf(stderr, "render_icon: cannot write %s\n", argv[3]);
+        return 1;
+    }
+    return 0;
 }

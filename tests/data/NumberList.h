@@ -3,14 +3,15 @@
 // Kept apart from the library's own reader, so that the tests check the tables against the text.
 #pragma once
 
+#include <cstring>
 #include <set>
 #include <sstream>
 #include <string>
 
 inline std::set<int> numberList(std::string text) {
-    for (const std::string range : {std::string("–"), std::string(" to ")})
+    for (const char* range : {"–", " to "})
         for (std::size_t at = text.find(range); at != std::string::npos; at = text.find(range))
-            text.replace(at, range.size(), " ~ ");
+            text.replace(at, std::strlen(range), " ~ ");
     std::set<int> numbers;
     std::istringstream items(text);
     for (std::string item; std::getline(items, item, ',');) {

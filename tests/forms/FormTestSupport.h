@@ -23,6 +23,13 @@ template <typename T = QWidget> T* child(const QWidget& window, const QString& n
     return found;
 }
 
+// Makes a shown window the active one, as a click on it would, and waits until the application
+// agrees; false if it never does.
+inline bool activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 // The drawn periodic table: its cells lbl(i), period numbers and headings are read through it.
 inline PeriodicTable* table(const frm1& window) {
     return child<PeriodicTable>(window, QStringLiteral("tableGrid"));

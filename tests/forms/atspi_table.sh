@@ -17,8 +17,12 @@ command -v xvfb-run >/dev/null || skip "xvfb-run is missing (xvfb)"
 command -v dbus-run-session >/dev/null || skip "dbus-run-session is missing (dbus)"
 [ -x "$launcher" ] || skip "$launcher is missing (at-spi2-core)"
 
+# -noreset: an X server resets when its last client leaves, and a connection made meanwhile fails.
+# The accessibility bus launcher and the client library each open the display briefly to publish
+# or read the bus address; one of them leaving just as the program connects left the program
+# with no display (and the client waiting for it in vain), more often the busier the machine.
 if [ "${1:-}" != "--inside" ]; then
-    exec xvfb-run -a dbus-run-session -- "$0" --inside "$program"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" dbus-run-session -- "$0" --inside "$program"
 fi
 
 # Inside the private bus: the accessibility bus, the program with its bridge on, then the client.

@@ -32,8 +32,7 @@ double contrast(const QColor& a, const QColor& b) {
 std::unique_ptr<frm1> activeWindow() {
     auto window = makeWindow();
     window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowActive(window.get()))
+    if (!activate(window.get()))
         qFatal("the window did not become active");
     return window;
 }

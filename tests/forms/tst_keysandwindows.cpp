@@ -85,8 +85,7 @@ class TestKeysAndWindows : public QObject {
 void TestKeysAndWindows::init() {
     window_ = makeWindow();
     window_->show();
-    QApplication::setActiveWindow(window_.get());
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(activate(window_.get()));
     child(*window_, "txtBusca")->setFocus();
 }
 
@@ -149,10 +148,10 @@ void TestKeysAndWindows::noMoveWhileAListHasTheFocus() {
     window_->tmtKeys_Timer();
     QLineEdit other;
     other.show();
-    QApplication::setActiveWindow(&other);
+    QVERIFY(activate(&other));
     other.setFocus();
     QTest::keyClick(&other, Qt::Key_Right);
-    QApplication::setActiveWindow(window_.get());
+    QVERIFY(activate(window_.get()));
     window_->tmtKeys_Timer();
     QCOMPARE(window_->selectedIndex(), 40);
 }

@@ -171,8 +171,7 @@ void TestSelection::mousePressWithAnyButton() {
 }
 
 void TestSelection::listFocusIsTracked() {
-    QApplication::setActiveWindow(window_.get());
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(activate(window_.get()));
     auto* elements = list(*window_, "cmbN");
     elements->setFocus();
     QTRY_VERIFY(window_->comboHasFocus());

@@ -22,6 +22,7 @@ find "$build_dir" -name cmake_install.cmake -exec awk '/^ *file\(INSTALL/ { copy
 xargs rm -f < "$work/built-files"
 cmake "$build_dir" > /dev/null
 for target in $targets; do
+    case $target in -*) continue ;; esac # build.sh's own options
     cmake --build "$build_dir" --target "$target" > /dev/null
 done
 
