@@ -172,6 +172,12 @@ fi
 
 cache=${ORVANE_FRESH_CACHE:-/var/cache/orvane-fresh}/$suite
 mkdir -p "$cache/debootstrap" "$cache/apt/partial"
+# One run of a release at a time: two would share its cache, and apt locks the cache folder.
+exec 9>"$cache/.lock"
+if ! flock -n 9; then
+    say "another fresh-debian.sh $suite run is using $cache; waiting for it to end"
+    flock 9
+fi
 work=$(mktemp -d /var/tmp/orvane-fresh-$suite.XXXXXX) # not in /tmp: see inside()
 mkdir "$work/logs"
 child=""
@@ -200,6 +206,6 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 unshare --mount --propagation private --pid --fork --mount-proc --kill-child \
-    "$script" --inside "$suite" "$work" "$cache" &
+    "$script" --inside "$suite" "$work" "$cache" 9>&- &
 child=$!
 wait "$child"
