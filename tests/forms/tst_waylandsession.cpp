@@ -141,7 +141,8 @@ QProcessEnvironment session(const Compositor& compositor, const QTemporaryDir& r
 
 // libwayland's own record of a client's requests: the program named a top-level window so.
 bool namedWaylandWindow(const QByteArray& protocolLog) {
-    static const QRegularExpression named(QStringLiteral("xdg_toplevel@\\d+\\.set_title\\(\"%1\"\\)")
+    // libwayland names an object "interface@id" in its debug log up to 1.22, "interface#id" from 1.23.
+    static const QRegularExpression named(QStringLiteral("xdg_toplevel[@#]\\d+\\.set_title\\(\"%1\"\\)")
                                               .arg(QRegularExpression::escape(platform::startupTitle())));
     return named.match(QString::fromUtf8(protocolLog)).hasMatch();
 }
