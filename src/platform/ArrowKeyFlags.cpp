@@ -21,13 +21,22 @@ bool ArrowKeyFlags::takePressed(Arrow arrow) {
     return pressed;
 }
 
+bool ArrowKeyFlags::ownWindow(const QWidget& control) const {
+    // The program's other windows (the information window, the report, the About window, the
+    // message box) all belong to the watched window.
+    for (const QWidget* widget = &control; widget; widget = widget->parentWidget())
+        if (widget == window_)
+            return true;
+    return false;
+}
+
 bool ArrowKeyFlags::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     // A key event travels from the focused control up to its window; count it once, at the
-    // control it was sent to, and only inside the watched window.
+    // control it was sent to, and only inside the program's own windows.
     auto* target = static_cast<QWidget*>(watched);
-    if (target->window() != window_ || target != QApplication::focusWidget())
+    if (target != QApplication::focusWidget() || !ownWindow(*target))
         return false;
     switch (static_cast<QKeyEvent*>(event)->key()) {
     case Qt::Key_Right:

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Orvane - for each arrow key, whether it was pressed since the last time it was asked. Fed by an
-// application-wide event filter, so a press counts wherever the focus is inside the watched window;
-// the key event itself goes on to the focused control unchanged. Presses in other windows of the
-// program (the report, the About window) and in other programs do not count.
+// application-wide event filter, so a press counts wherever the focus is, in the watched window or in
+// any window that belongs to it (the program's other windows); the key event itself goes on to the
+// focused control unchanged. Presses in other programs' windows are not read: that would take
+// reading the whole desktop's keyboard.
 #pragma once
 
 #include <QObject>
@@ -31,6 +32,9 @@ class ArrowKeyFlags : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Whether the control lies in the watched window or in a window that belongs to it.
+    bool ownWindow(const QWidget& control) const;
+
     QWidget* window_;
     std::array<bool, 4> pressed_{};
 };

@@ -12,10 +12,13 @@
 #include <QAbstractEventDispatcher>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <cmath>
+#include <vector>
 
 namespace {
 
@@ -60,8 +63,11 @@ class TestKeysAndWindows : public QObject {
     void cleanup();
     void arrowKeysMoveTheSelection_data();
     void arrowKeysMoveTheSelection();
+    void arrowKeysMoveFromEveryWindowOfTheProgram_data();
+    void arrowKeysMoveFromEveryWindowOfTheProgram();
     void noMoveWhileAListHasTheFocus();
     void keyTimerRunsOnlyWhilePressesCome();
+    void firstKeyTickFallsOnTheGrid();
     void nothingRunsAtRest();
     void leftAndRightStepAFocusedList_data();
     void leftAndRightStepAFocusedList();
@@ -126,6 +132,40 @@ void TestKeysAndWindows::arrowKeysMoveTheSelection() {
     QCOMPARE(window_->selectedIndex() + 1, to);
 }
 
+void TestKeysAndWindows::arrowKeysMoveFromEveryWindowOfTheProgram_data() {
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("information window") << "frm2";
+    QTest::newRow("report") << "frm3";
+    QTest::newRow("About") << "frmSobre";
+    QTest::newRow("message that nothing was found") << "message";
+}
+
+void TestKeysAndWindows::arrowKeysMoveFromEveryWindowOfTheProgram() {
+    QFETCH(QString, opened);
+    list(*window_, "cmbN")->setListIndex(40);
+    window_->tmtKeys_Timer();
+    const auto pressIn = [this](QWidget* other) {
+        // (A window of the program counts as active while its main window is: ask for this one.)
+        QApplication::setActiveWindow(other);
+        QTRY_COMPARE(QApplication::activeWindow(), other);
+        press(Qt::Key_Right);
+        window_->tmtKeys_Timer();
+    };
+    auto* search = child<QLineEdit>(*window_, "txtBusca");
+    if (opened == "frm2") {
+        search->setText(QStringLiteral("Q.X.W.J."));
+        window_->cmdBusca_Click();
+        pressIn(window_->informationWindow());
+    } else {
+        search->setText(QStringLiteral("Xx"));
+        const std::map<QString, void (frm1::*)()> open = {{"frm3", &frm1::cmdRel_Click},
+                                                          {"frmSobre", &frm1::imgLogo_Click},
+                                                          {"message", &frm1::cmdBusca_Click}};
+        QVERIFY(whileModal([&] { (window_.get()->*open.at(opened))(); }, pressIn));
+    }
+    QCOMPARE(window_->selectedIndex(), 41);
+}
+
 void TestKeysAndWindows::noMoveWhileAListHasTheFocus() {
     list(*window_, "cmbN")->setListIndex(40);
     auto* views = list(*window_, "cmbTab");
@@ -143,7 +183,7 @@ void TestKeysAndWindows::noMoveWhileAListHasTheFocus() {
     QCOMPARE(window_->selectedIndex(), 40);
     views->hidePopup();
     QVERIFY(window_->comboHasFocus());
-    // Keys typed into another window of the program do not move the table either.
+    // Keys typed into a window that is not the program's do not move the table either.
     child(*window_, "txtBusca")->setFocus();
     window_->tmtKeys_Timer();
     QLineEdit other;
@@ -161,10 +201,8 @@ void TestKeysAndWindows::keyTimerRunsOnlyWhilePressesCome() {
     window_->tmtKeys_Timer();
     QVERIFY(!keys->isActive());
     list(*window_, "cmbN")->setListIndex(25);
-    // A press starts the polling for the next tick of its 100 ms grid.
     press(Qt::Key_Right);
     QVERIFY(keys->isActive());
-    QVERIFY(keys->remainingTime() <= 100);
     window_->tmtKeys_Timer();
     QCOMPARE(window_->selectedIndex(), 26);
     QVERIFY(keys->isActive()); // a tick that found a press goes on
@@ -179,6 +217,39 @@ void TestKeysAndWindows::keyTimerRunsOnlyWhilePressesCome() {
     QCOMPARE(window_->selectedIndex(), 26);
     window_->tmtKeys_Timer();
     QVERIFY(!keys->isActive());
+}
+
+void TestKeysAndWindows::firstKeyTickFallsOnTheGrid() {
+    // Whenever a press starts the polling, its first tick falls on the window's one 100 ms grid,
+    // within a precise timer's millisecond. The test cannot see the grid's origin, so it compares
+    // the first ticks of presses at several moments: they lie a whole number of steps apart.
+    auto* keys = window_->findChild<QTimer*>(QStringLiteral("tmtKeys"));
+    QCOMPARE(keys->timerType(), Qt::PreciseTimer); // a coarse timer may fire 5 % late
+    QElapsedTimer clock;                           // the monotonic clock the timers keep
+    clock.start();
+    struct Span { // when the first tick falls, in ms of clock
+        qint64 from, to;
+    };
+    std::vector<Span> ticks;
+    for (const int pause : {0, 13, 37, 58, 71}) {
+        window_->tmtKeys_Timer(); // forget presses and stop
+        QTest::qWait(pause);
+        press(Qt::Key_Right);
+        // Read before and after asking, so a pause anywhere widens the span and cannot fail it.
+        const qint64 before = clock.elapsed();
+        const int remaining = keys->remainingTime();
+        const qint64 after = clock.elapsed();
+        QVERIFY2(remaining >= 0 && remaining <= 100, qPrintable(QString::number(remaining)));
+        ticks.push_back({before + remaining - 1, after + remaining + 1});
+        window_->tmtKeys_Timer(); // the tick takes the press
+        window_->tmtKeys_Timer(); // and the next one stops
+    }
+    for (const Span& tick : ticks) {
+        const qint64 low = tick.from - ticks.front().to;
+        const qint64 high = tick.to - ticks.front().from;
+        const qint64 step = qint64(std::floor(high / 100.0)) * 100; // the last multiple of 100 up to high
+        QVERIFY2(step >= low, qPrintable(QStringLiteral("%1..%2 ms after the first").arg(low).arg(high)));
+    }
 }
 
 void TestKeysAndWindows::nothingRunsAtRest() {

@@ -114,6 +114,8 @@ void frm1::buildControls() {
     tmtKeys_ = new QTimer(this);
     tmtKeys_->setObjectName(QStringLiteral("tmtKeys"));
     tmtKeys_->setInterval(kKeyTickMs);
+    // Exactly on the grid: a coarse timer may fire up to 5 % of its interval late.
+    tmtKeys_->setTimerType(Qt::PreciseTimer);
     tmp_ = new QTimer(this);
     tmp_->setObjectName(QStringLiteral("tmp"));
     tmp_->setInterval(1000);
