@@ -99,9 +99,11 @@ void TestSearchReport::reservedWordOpensOneInformationWindow() {
     QVERIFY(facts.contains(QStringLiteral("  taskvisible:Verdadeiro ThreadID= ")));
     QVERIFY(child<QLineEdit>(*info, "txt2")->text().startsWith(QStringLiteral("tst_searchreport  ")));
     child<QLineEdit>(*info, "txt1")->setText(QStringLiteral("edited"));
-    window_->cmdBusca_Click(); // again while open: the same window, its texts kept
+    info->showMinimized();
+    window_->cmdBusca_Click(); // again while open: the same window, its texts kept, back from the task bar
     QCOMPARE(window_->informationWindow(), info.data());
     QCOMPARE(child<QLineEdit>(*info, "txt1")->text(), QStringLiteral("edited"));
+    QVERIFY(info->isVisible() && !info->isMinimized());
     // It belongs to the main window: once that closes, no window is left that would keep the
     // program running (a window that belongs to another does not).
     window_->close();

@@ -25,12 +25,16 @@ void frm1::cmdBusca_Click() {
     case search::Outcome::Found:
         cmbN_->setListIndex(result.atomicNumber - 1);
         break;
-    case search::Outcome::InfoWindow:
-        // Created on first use and kept, texts and all, until the user closes it.
-        loadInformationWindow()->show();
-        info_->raise();
-        info_->activateWindow();
+    case search::Outcome::InfoWindow: {
+        // Created on first use and kept, texts and all, until the user closes it; a minimised one
+        // comes back from the task bar.
+        frm2& info = *loadInformationWindow();
+        info.setWindowState(info.windowState() & ~Qt::WindowMinimized);
+        info.show();
+        info.raise();
+        info.activateWindow();
         break;
+    }
     case search::Outcome::NotFound: {
         QMessageBox message(QMessageBox::Warning, platform::productName() + QStringLiteral(" - Localizar"),
                             QStringLiteral("Nenhuma ocorrência encontrada para: \n") + typed, QMessageBox::Ok,
