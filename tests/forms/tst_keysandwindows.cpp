@@ -80,6 +80,7 @@ class TestKeysAndWindows : public QObject {
     void animationTicks();
     void alwaysOnTopForAllThreeWindows();
     void closingTheMainWindowClosesModalWindows();
+    void escapeClosesNoModalWindow();
     void aboutWindow();
     void aboutWindowShowsThePicturesOfItsFirstOpening();
 
@@ -346,31 +347,43 @@ void TestKeysAndWindows::enterPressesAFocusedButton_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::newRow("next element, Return") << "cmdP" << int(Qt::Key_Return) << int(Qt::NoModifier);
-    QTest::newRow("next element, keypad Enter") << "cmdP" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-    QTest::newRow("next view, Return") << "cmdP2" << int(Qt::Key_Return) << int(Qt::NoModifier);
-    QTest::newRow("Famílias, keypad Enter") << "optCol(0)" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::addColumn<bool>("presses");
+    QTest::newRow("next element, Return") << "cmdP" << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+    QTest::newRow("next element, keypad Enter")
+        << "cmdP" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+    QTest::newRow("next view, Return") << "cmdP2" << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+    QTest::newRow("Famílias, keypad Enter")
+        << "optCol(0)" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+    // A check box changes by a click or Space, never by Enter.
+    QTest::newRow("always on top, Return")
+        << "chkOnTop" << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
+    QTest::newRow("always on top, keypad Enter")
+        << "chkOnTop" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
+    QTest::newRow("always on top, Space") << "chkOnTop" << int(Qt::Key_Space) << int(Qt::NoModifier) << true;
 }
 
 void TestKeysAndWindows::enterPressesAFocusedButton() {
     QFETCH(QString, button);
     QFETCH(int, key);
     QFETCH(int, modifiers);
+    QFETCH(bool, presses);
     list(*window_, "cmbN")->setListIndex(40);
     list(*window_, "cmbTab")->setListIndex(3);
     const QStringList numbers = numbering(*window_);
     auto* pressed = child<QPushButton>(*window_, button);
+    const bool checked = pressed->isChecked();
     pressed->setFocus(Qt::TabFocusReason);
     QSignalSpy clicks(pressed, &QPushButton::clicked);
     // Held down, it shows pressed; it clicks once, when the key comes up.
     QTest::keyPress(pressed, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QVERIFY(pressed->isDown());
+    QCOMPARE(pressed->isDown(), presses);
     QCOMPARE(clicks.count(), 0);
     QTest::keyRelease(pressed, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(clicks.count(), presses ? 1 : 0);
     QCOMPARE(window_->selectedIndex(), button == "cmdP" ? 41 : 40);
     QCOMPARE(list(*window_, "cmbTab")->listIndex(), button == "cmdP2" ? 4 : 3);
     QCOMPARE(numbering(*window_) == numbers, button != "optCol(0)");
+    QCOMPARE(pressed->isChecked() != checked, presses && pressed->isCheckable());
 }
 
 void TestKeysAndWindows::tabToTheReportAndEnterOpensIt() {
@@ -449,6 +462,20 @@ void TestKeysAndWindows::closingTheMainWindowClosesModalWindows() {
         QVERIFY(!window_->isVisible());
         for (const QWidget* left : QApplication::topLevelWidgets())
             QVERIFY(!left->isVisible());
+    }
+}
+
+void TestKeysAndWindows::escapeClosesNoModalWindow() {
+    // The report and the About window close by their own controls and the close box only.
+    for (const auto open : {&frm1::cmdRel_Click, &frm1::imgLogo_Click}) {
+        QVERIFY(whileModal([&] { (window_.get()->*open)(); },
+                           [](QWidget* modal) {
+                               QWidget* focused = modal->focusWidget();
+                               QTest::keyClick(focused ? focused : modal, Qt::Key_Escape);
+                               QVERIFY(modal->isVisible());
+                               modal->close(); // the close box
+                               QVERIFY(!modal->isVisible());
+                           }));
     }
 }
 

@@ -67,9 +67,7 @@ std::span<const frmSobre::AddressBox> frmSobre::addressBoxes() {
     return kAddresses;
 }
 
-frmSobre::frmSobre(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      mainWindow_(mainWindow) {
+frmSobre::frmSobre(QWidget* mainWindow) : ModalWindow(mainWindow), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("frmSobre"));
     setFixedSize(platform::toPx(QSize(kClientWidth, kClientHeight)));
     layout::applyColours(this, colour::kWindowBack, kDefault);
@@ -134,7 +132,7 @@ bool frmSobre::eventFilter(QObject* watched, QEvent* event) {
     const bool press = event->type() == QEvent::MouseButtonPress;
     const bool release = event->type() == QEvent::MouseButtonRelease;
     if (watched != lblOk_ || !(press || release))
-        return QDialog::eventFilter(watched, event);
+        return ModalWindow::eventFilter(watched, event);
     // Any button darkens the label while it is down; only the left one clicks it.
     if (press) {
         lblOk_MouseDown();

@@ -5,13 +5,13 @@
 #pragma once
 
 #include "forms/common/LayoutRows.h"
+#include "forms/common/ModalWindow.h"
 
-#include <QDialog>
 #include <span>
 
 class QLabel;
 
-class frmSobre : public QDialog {
+class frmSobre : public ModalWindow {
     Q_OBJECT
   public:
     explicit frmSobre(QWidget* mainWindow);

@@ -37,7 +37,10 @@ Qt::Alignment qtAlignment(Align align) {
 }
 
 QPushButton* makePictureButton(const ControlRow& row, QWidget* parent) {
-    auto* button = new platform::PushButton(QString::fromUtf8(row.caption), parent);
+    // A check box changes by a click or Space only; the other buttons take Enter as Space.
+    const QString caption = QString::fromUtf8(row.caption);
+    QPushButton* button = row.kind == Kind::CheckButton ? new QPushButton(caption, parent)
+                                                        : new platform::PushButton(caption, parent);
     if (*row.icon) {
         button->setIcon(platform::pngIcon(QString::fromLatin1(row.icon)));
         button->setIconSize(QSize(kIconPx, kIconPx));

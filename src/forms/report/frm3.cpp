@@ -18,8 +18,7 @@ constexpr std::uint32_t kReportText = 0xFFFF00;
 } // namespace
 
 frm3::frm3(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      mainWindow_(mainWindow), txtRel_(new QPlainTextEdit(this)) {
+    : ModalWindow(mainWindow), mainWindow_(mainWindow), txtRel_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("frm3"));
     const QSize client = platform::toPx(QSize(kClientWidth, kClientHeight));
     setFixedSize(client);

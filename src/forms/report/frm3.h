@@ -3,11 +3,11 @@
 // scrolled, selected and copied, never changed. Shown modally by the main window's report button.
 #pragma once
 
-#include <QDialog>
+#include "forms/common/ModalWindow.h"
 
 class QPlainTextEdit;
 
-class frm3 : public QDialog {
+class frm3 : public ModalWindow {
     Q_OBJECT
   public:
     explicit frm3(QWidget* mainWindow);
