@@ -348,18 +348,16 @@ void TestKeysAndWindows::enterPressesAFocusedButton_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("presses");
-    QTest::newRow("next element, Return") << "cmdP" << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
-    QTest::newRow("next element, keypad Enter")
-        << "cmdP" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
-    QTest::newRow("next view, Return") << "cmdP2" << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
-    QTest::newRow("Famílias, keypad Enter")
-        << "optCol(0)" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+    // clang-format off
+    QTest::newRow("next element, Return")        << "cmdP"      << int(Qt::Key_Return) << int(Qt::NoModifier)     << true;
+    QTest::newRow("next element, keypad Enter")  << "cmdP"      << int(Qt::Key_Enter)  << int(Qt::KeypadModifier) << true;
+    QTest::newRow("next view, Return")           << "cmdP2"     << int(Qt::Key_Return) << int(Qt::NoModifier)     << true;
+    QTest::newRow("Famílias, keypad Enter")      << "optCol(0)" << int(Qt::Key_Enter)  << int(Qt::KeypadModifier) << true;
     // A check box changes by a click or Space, never by Enter.
-    QTest::newRow("always on top, Return")
-        << "chkOnTop" << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
-    QTest::newRow("always on top, keypad Enter")
-        << "chkOnTop" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
-    QTest::newRow("always on top, Space") << "chkOnTop" << int(Qt::Key_Space) << int(Qt::NoModifier) << true;
+    QTest::newRow("always on top, Return")       << "chkOnTop"  << int(Qt::Key_Return) << int(Qt::NoModifier)     << false;
+    QTest::newRow("always on top, keypad Enter") << "chkOnTop"  << int(Qt::Key_Enter)  << int(Qt::KeypadModifier) << false;
+    QTest::newRow("always on top, Space")        << "chkOnTop"  << int(Qt::Key_Space)  << int(Qt::NoModifier)     << true;
+    // clang-format on
 }
 
 void TestKeysAndWindows::enterPressesAFocusedButton() {

@@ -30,6 +30,8 @@ class TestSearchReport : public QObject {
     void cleanup();
     void enterSearchesAndLeavesTheText();
     void nothingFoundShowsTheTextAsTyped();
+    void focusComingBackSelectsTheText_data();
+    void focusComingBackSelectsTheText();
     void reservedWordOpensOneInformationWindow();
     void comparisonPicture_data();
     void comparisonPicture();
@@ -87,6 +89,47 @@ void TestSearchReport::nothingFoundShowsTheTextAsTyped() {
     // An empty box does nothing at all.
     searchBox(*window_)->clear();
     QVERIFY(!whileModal([this] { window_->cmdBusca_Click(); }));
+}
+
+void TestSearchReport::focusComingBackSelectsTheText_data() {
+    // A search, then the focus comes back to the box (or stays there), then "cobre" is typed.
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<QString>("typed"); // the box's text after "cobre"
+    // clang-format off
+    QTest::newRow("stays after a search")            << "ferro" << ""                   << "cobre";
+    QTest::newRow("a click on a cell")               << "ferro" << "click inside, cell" << "cobre";
+    QTest::newRow("Tab")                             << "ferro" << "tab"                << "cobre";
+    QTest::newRow("back from the message")           << "xx"    << ""                   << "cobre";
+    QTest::newRow("a click inside places the caret") << "ferro" << "click inside"       << "ferrocobre";
+    // clang-format on
+}
+
+void TestSearchReport::focusComingBackSelectsTheText() {
+    QFETCH(QString, first);
+    QFETCH(QString, then);
+    QFETCH(QString, typed);
+    QVERIFY(activate(window_.get()));
+    QLineEdit* box = searchBox(*window_);
+    box->setFocus();
+    QTest::keyClicks(box, first);
+    whileModal([box] { QTest::keyClick(box, Qt::Key_Return); });
+    QVERIFY(activate(window_.get())); // back from the message, as a window manager gives it back
+    QVERIFY(box->hasFocus());
+    if (then.startsWith("click inside")) // the caret goes where the click is, nothing selected
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center() + QPoint(box->width() / 3, 0));
+    if (then.endsWith("cell")) {
+        PeriodicTable* cells = table(*window_);
+        QTest::mouseClick(cells, Qt::LeftButton, {}, cells->cellRect(5).center());
+        QCOMPARE(window_->selectedIndex(), 5);
+    } else if (then == "tab") {
+        list(*window_, "cmbN")->setFocus();
+        for (int step = 0; step < 60 && !box->hasFocus(); ++step)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QVERIFY(box->hasFocus());
+    QTest::keyClicks(box, "cobre");
+    QCOMPARE(box->text(), typed);
 }
 
 void TestSearchReport::reservedWordOpensOneInformationWindow() {

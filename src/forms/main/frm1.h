@@ -136,6 +136,8 @@ class frm1 : public QWidget {
     void nameForAccessibility();
     void connectHandlers();
     void setCellCaptions(bool withNumbers);
+    // Gives the search box the focus with its whole text selected.
+    void focusSearchBox();
     // The information and report windows, created (hidden) when they do not exist yet.
     frm2* loadInformationWindow();
     frm3* loadReportWindow();

@@ -11,12 +11,12 @@
 
 void frm1::cmdSimb1_Click() {
     setCellCaptions(false);
-    txtBusca_->setFocus();
+    focusSearchBox();
 }
 
 void frm1::cmdSimb2_Click() {
     setCellCaptions(true);
-    txtBusca_->setFocus();
+    focusSearchBox();
 }
 
 void frm1::setCellCaptions(bool withNumbers) {

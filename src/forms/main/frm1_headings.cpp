@@ -21,5 +21,5 @@ void frm1::optCol_Click(int index) {
         for (int g = 0; g < kGroups; ++g)
             table_->setHeadingText(numbers + g, QString::number(g + 1));
     }
-    txtBusca_->setFocus();
+    focusSearchBox();
 }

@@ -28,5 +28,5 @@ void frm1::cmdRel_Click() {
     window.setReport(platform::qtText(report::text(shown)));
     window.setWindowTitle(platform::qtText(report::caption(shown.element)));
     window.exec(); // closing it ends it: the next report makes a new window
-    txtBusca_->setFocus();
+    focusSearchBox();
 }

@@ -11,9 +11,19 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+void frm1::focusSearchBox() {
+    // The focus comes here from elsewhere, or stays after a search: the whole text is selected, so
+    // that typing replaces it.
+    txtBusca_->setFocus();
+    txtBusca_->selectAll();
+}
+
 void frm1::txtBusca_KeyPress(int keyAscii) {
-    if (keyAscii == 13)
-        cmdBusca_Click();
+    if (keyAscii != 13)
+        return;
+    cmdBusca_Click();
+    if (txtBusca_->hasFocus())
+        txtBusca_->selectAll();
 }
 
 void frm1::cmdBusca_Click() {

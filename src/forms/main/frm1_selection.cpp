@@ -57,7 +57,7 @@ void frm1::txtValor_Change(int index) {
 void frm1::lbl_MouseDown(int index, Qt::MouseButton) {
     cmbN_->setListIndex(index);
     // No list keeps the focus, so the arrow keys act on the table.
-    txtBusca_->setFocus();
+    focusSearchBox();
 }
 
 void frm1::cmdA_Click() {

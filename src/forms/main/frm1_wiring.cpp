@@ -54,8 +54,9 @@ void frm1::connectHandlers() {
             if (chosen)
                 optCol_Click(n);
         });
-        connect(optCol_[n], &QPushButton::clicked, txtBusca_, [this] { txtBusca_->setFocus(); });
+        connect(optCol_[n], &QPushButton::clicked, txtBusca_, [this] { focusSearchBox(); });
     }
+    txtBusca_->installEventFilter(this);
     cmbN_->installEventFilter(this);
     cmbTab_->installEventFilter(this);
     for (QWidget* panel : pctLeg_)
@@ -74,6 +75,11 @@ bool frm1::eventFilter(QObject* watched, QEvent* event) {
         imgLogo_Click();
         return true;
     }
+    // The focus comes to the search box other than by a click inside it: the whole text is
+    // selected, so what is typed next replaces it.
+    if (watched == txtBusca_ && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+        txtBusca_->selectAll();
     const bool in = event->type() == QEvent::FocusIn;
     // A list loses the focus only to another control of this window. While its drop-down is open,
     // or another window is active, it stays this window's focus control and keeps the arrow keys.
