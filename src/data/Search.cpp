@@ -10,6 +10,25 @@
 namespace search {
 namespace {
 
+// The names and symbols given to the elements 112 to 118 after the table's own names were chosen.
+// The search knows them too; the table, the list and the card keep the table's names. Fleróvio's
+// symbol "Fl" is left out: the prefix passes find fluorine with it, as they always have.
+struct LaterName {
+    int atomicNumber;
+    std::u32string_view portuguese, english, symbol;
+};
+// clang-format off
+constexpr LaterName kLaterNames[] = {
+    {112, U"Copernício",  U"Copernicium", U"Cn"},
+    {113, U"Nihônio",     U"Nihonium",    U"Nh"},
+    {114, U"Fleróvio",    U"Flerovium",   U""},
+    {115, U"Moscóvio",    U"Moscovium",   U"Mc"},
+    {116, U"Livermório",  U"Livermorium", U"Lv"},
+    {117, U"Tenesso",     U"Tennessine",  U"Ts"},
+    {118, U"Oganessônio", U"Oganesson",   U"Og"},
+};
+// clang-format on
+
 // The Portuguese and English names and the symbols in upper case, read once: every search
 // compares prefixes of these, and the worst search, which finds nothing, compares all of them
 // four times.
@@ -23,6 +42,10 @@ struct UpperNames {
     // The whole names in upper case without any accent.
     std::array<std::u32string, TPDEQ::kElementCount> portuguesePlain;
     std::array<std::u32string, TPDEQ::kElementCount> englishPlain;
+    // The later names the same way, and their symbols in upper case, by kLaterNames' order.
+    std::array<std::u32string, std::size(kLaterNames)> laterPortuguesePlain;
+    std::array<std::u32string, std::size(kLaterNames)> laterEnglishPlain;
+    std::array<std::u32string, std::size(kLaterNames)> laterSymbols;
 };
 
 std::u32string_view left(std::u32string_view text, std::size_t n);
@@ -39,6 +62,11 @@ const UpperNames& upperNames() {
             read.englishFolded3[z - 1] = FoldAccents(left(read.english[z - 1], 3));
             read.portuguesePlain[z - 1] = plainUpper(read.portuguese[z - 1]);
             read.englishPlain[z - 1] = plainUpper(read.english[z - 1]);
+        }
+        for (std::size_t n = 0; n < std::size(kLaterNames); ++n) {
+            read.laterPortuguesePlain[n] = plainUpper(kLaterNames[n].portuguese);
+            read.laterEnglishPlain[n] = plainUpper(kLaterNames[n].english);
+            read.laterSymbols[n] = UpperCase(kLaterNames[n].symbol);
         }
         return read;
     }();
@@ -163,11 +191,17 @@ Result run(std::u32string_view typed) {
         };
     };
     // A whole name, typed with or without its accents, finds its own element before any prefix
-    // of another name can: "rodio" is Ródio, not Roentgênio.
+    // of another name can: "rodio" is Ródio, not Roentgênio. So do the later names of 112 to 118
+    // and their symbols: "Nihonium" is element 113, not nitrogen.
     const std::u32string plain = plainUpper(typed);
     std::optional<int> found = firstElement([&](int i) {
         return names.portuguesePlain[i] == plain || names.englishPlain[i] == plain;
     });
+    for (std::size_t n = 0; !found && n < std::size(kLaterNames); ++n) {
+        if (names.laterPortuguesePlain[n] == plain || names.laterEnglishPlain[n] == plain ||
+            (!names.laterSymbols[n].empty() && names.laterSymbols[n] == upper))
+            found = kLaterNames[n].atomicNumber;
+    }
     const std::optional<int> number = plainNumber(upper);
     if (!found) {
         found = firstElement([&](int i) {

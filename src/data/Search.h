@@ -38,7 +38,8 @@ struct Result {
 
 // What the search does with the text as typed. Five passes over the elements 1 to 118, each
 // run only when the one before found nothing, the lowest atomic number winning within a pass:
-// 0. the whole Portuguese or English name, ignoring every accent;
+// 0. the whole Portuguese or English name, ignoring every accent, or for 112 to 118 the name or the
+//    symbol given since (Copernício, Nihonium, Og ...);
 // 1. the first five letters of the Portuguese or English name, the whole symbol, the number;
 // 2. the first three letters of either name; 3. the same without accents; 4. the first two.
 // Letters are compared in upper case.
