@@ -505,6 +505,10 @@ void TestKeysAndWindows::aboutWindow() {
             QCOMPARE(background(ok), 0x6B6352u);
             QVERIFY(modal->isVisible()); // only the left button clicks
         }
+        QTest::mousePress(ok, Qt::LeftButton); // released outside it, the press clicks nothing
+        QTest::mouseRelease(ok, Qt::LeftButton, {}, ok->rect().bottomRight() + QPoint(3, 3));
+        QCOMPARE(background(ok), 0x6B6352u);
+        QVERIFY(modal->isVisible());
         QTest::mousePress(ok, Qt::LeftButton);
         QCOMPARE(background(ok), 0x3B3322u);
         QTest::mouseRelease(ok, Qt::LeftButton);

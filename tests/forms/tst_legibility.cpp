@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every text the window shows fits where it is shown, measured with the real font, for all 118
-// elements: the values in their boxes (or, past the narrowest font, in full as the box's tool
-// tip), the card, the captions, the cells in both caption modes and the legends; and the borders of
-// the labels that have one show.
+// How long texts are made to fit, measured with the real font: a value too wide for its box is drawn
+// narrower or, past the narrowest font, shown whole in the box's tool tip; the supplied rows fit
+// their boxes at the boxes' own fonts; every cell's caption fits, bold too, in both caption modes;
+// the borders of the labels that have one show. (That every text shown lies inside its place is
+// checked where the windows are painted.)
 #include "FormTestSupport.h"
-#include "data/Legends.h"
 
 #include "platform/Fonts.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 
@@ -32,7 +31,6 @@ class TestLegibility : public QObject {
   private slots:
     void everyValueFitsOrShowsWhole();
     void suppliedValuesFitAtTheBoxFont();
-    void fixedTextsFit();
     void cellCaptionsFit_data();
     void cellCaptionsFit();
     void bordersShow_data();
@@ -40,24 +38,9 @@ class TestLegibility : public QObject {
 };
 
 void TestLegibility::everyValueFitsOrShowsWhole() {
+    // (That every element's values fit their boxes is checked where they are painted.)
     const auto window = makeWindow();
     window->show();
-    int tipped = 0;
-    for (int index = 0; index < 118; ++index) {
-        list(*window, "cmbN")->setListIndex(index);
-        for (int n = 0; n < 22; ++n) {
-            auto* value = box(*window, n);
-            const bool fits = widthOf(value, value->text()) <= value->textRoom();
-            QVERIFY2(fits || value->toolTip() == value->text(),
-                     qPrintable(QStringLiteral("%1 box %2: %3").arg(index + 1).arg(n).arg(value->text())));
-            tipped += !fits;
-        }
-        for (const char* name : {"lblA", "lblSimb", "lblZ"}) {
-            const auto* card = child<QLabel>(*window, QString::fromLatin1(name));
-            QVERIFY2(widthOf(card, card->text()) <= card->width(), qPrintable(card->text()));
-        }
-    }
-    QCOMPARE(tipped, 0);
     // A value a little too wide is drawn narrower and needs no tip; one past the narrowest font
     // shows whole in the tip; one that fits again gives the box its own font and tip back.
     auto* discovery = box(*window, 17);
@@ -109,37 +92,6 @@ void TestLegibility::suppliedValuesFitAtTheBoxFont() {
     QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("%1 values do not fit").arg(cut.size())));
 }
 
-void TestLegibility::fixedTextsFit() {
-    const auto window = makeWindow();
-    window->show();
-    for (int n = 0; n < 9; ++n) // each legend panel builds its rows when it first shows
-        child(*window, QStringLiteral("pctLeg(%1)").arg(n))->show();
-    QCOMPARE(window->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lblClass"))).size(), 63);
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-        const QString name = label->objectName();
-        const bool fixed = name.startsWith(QLatin1String("lblNome")) || name.startsWith(QLatin1String("lblClass")) ||
-                           name.startsWith(QLatin1String("lblfamilia")) || name.startsWith(QLatin1String("lbl(")) ||
-                           name == QLatin1String("Label2") ||
-                           name == QLatin1String("lblTit");
-        if (!fixed || label->wordWrap())
-            continue;
-        // Inside the border, where a label has one.
-        QVERIFY2(widthOf(label, label->text()) <= label->contentsRect().width(),
-                 qPrintable(name + QLatin1String(": ") + label->text()));
-    }
-    // The cells and headings the table draws, in both numberings.
-    const PeriodicTable& drawn = *table(*window);
-    for (int numbering : {1, 0}) {
-        child<QPushButton>(*window, QStringLiteral("optCol(%1)").arg(numbering))->click();
-        for (int i = 0; i < PeriodicTable::kCellCount; ++i)
-            QVERIFY2(widthOf(drawn.cellFont(i), drawn.text(i)) <= drawn.cellRect(i).width(), qPrintable(drawn.text(i)));
-        for (int n = 0; n < PeriodicTable::kHeadingCount; ++n) {
-            const TableLabel& heading = drawn.heading(n);
-            const int inside = heading.place.width() - (heading.border ? 2 : 0); // inside the border
-            QVERIFY2(widthOf(heading.font, heading.text) <= inside, qPrintable(heading.text));
-        }
-    }
-}
 
 void TestLegibility::cellCaptionsFit_data() {
     QTest::addColumn<QString>("button");

@@ -4,7 +4,6 @@
 #include "FormTestSupport.h"
 #include "data/RandomSource.h"
 #include "data/Search.h"
-#include "forms/info/ComparisonTable.h"
 #include "forms/info/frm2.h"
 
 #include <QApplication>
@@ -33,8 +32,6 @@ class TestSearchReport : public QObject {
     void focusComingBackSelectsTheText_data();
     void focusComingBackSelectsTheText();
     void reservedWordOpensOneInformationWindow();
-    void comparisonPicture_data();
-    void comparisonPicture();
     void randomTextsEndInExactlyOneOutcome();
     void reportOfTheShownValues();
     void noReportWhileTheAnimationRuns();
@@ -154,28 +151,7 @@ void TestSearchReport::reservedWordOpensOneInformationWindow() {
         QVERIFY(!left->isVisible() || left->transientParent());
 }
 
-void TestSearchReport::comparisonPicture_data() {
-    // The information window's picture, row by row: Z, A and the numbers of protons, neutrons and
-    // electrons are the same (=) or differ (≠) between the atoms compared.
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QStringList>("cells");
-    QTest::newRow("headings") << 0 << QStringList{"", "Z", "A", "np", "nn", "ne"};
-    QTest::newRow("isótopos") << 1 << QStringList{"isótopos", "=", "≠", "=", "≠", "="};
-    QTest::newRow("isóbaros") << 2 << QStringList{"isóbaros", "≠", "=", "≠", "≠", "≠"};
-    QTest::newRow("isótonos") << 3 << QStringList{"isótonos", "≠", "≠", "≠", "=", "≠"};
-}
 
-void TestSearchReport::comparisonPicture() {
-    QFETCH(int, row);
-    QFETCH(QStringList, cells);
-    frm2 info(window_.get());
-    QVERIFY(qobject_cast<ComparisonTable*>(child(info, "Image1")));
-    QCOMPARE(ComparisonTable::kRowCount, 4);
-    QStringList drawn;
-    for (int column = 0; column < ComparisonTable::kColumnCount; ++column)
-        drawn << ComparisonTable::text(row, column);
-    QCOMPARE(drawn, cells);
-}
 
 void TestSearchReport::randomTextsEndInExactlyOneOutcome() {
     RandomSource random(99);
