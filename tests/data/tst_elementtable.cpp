@@ -377,7 +377,7 @@ void TestElementTable::decimalPointNeverComma() {
 
 namespace {
 
-// The number a measured value starts with ("1535 °C", "-38.83 °C", "[97.9072]"), if it is one.
+// The number a measured value starts with ("1535 °C", "-38.83 °C", "[98.9072]"), if it is one.
 std::optional<double> leadingNumber(const std::string& text) {
     static const std::regex number(R"(^\[?(-?\d+(\.\d+)?))");
     std::smatch match;

@@ -70,6 +70,7 @@ const KeptValue kKeptValues[] = {
     {85, TPDEQ::ElementField::ionizationEnergy, "--- ",           0,    kFixedMarker},
     {103, TPDEQ::ElementField::ionizationEnergy, "--- ",          0,    kFixedMarker},
     {89,  ElementField::atomicMass,        "[227.0277]", 1e-6, "227Ac is 227.0277521 u: the row differs in the last digit only"},
+    {43,  ElementField::atomicMass,        "[98.9072]",  0.011, "the table's own definition gives this text for 43; 98Tc, the longest-lived nuclide, is 97.9072 u"},
     {112, ElementField::englishName,       "Ununbium",    0,   kNamedLater},
     {114, ElementField::englishName,       "Ununquadium", 0,   kNamedLater},
     {116, ElementField::englishName,       "Ununhexium",  0,   kNamedLater},
@@ -352,7 +353,7 @@ QString elementText(int z, ElementField field) {
 }
 
 // The numbers a value gives: every year of a discovery ("... / 1766 - ... / 1671"), else the number
-// it starts with ("1535 °C", "[97.9072]", "0.43E-09"; not the charge of "1.69E+1").
+// it starts with ("1535 °C", "[98.9072]", "0.43E-09"; not the charge of "1.69E+1").
 QList<double> numbersIn(ElementField field, const QString& text) {
     static const QRegularExpression year(QStringLiteral(R"(\b\d{4}\b)"));
     static const QRegularExpression leading(QStringLiteral(R"(^\[?(-?\d+(\.\d+)?(E[+-]\d\d)?))"));

@@ -132,7 +132,7 @@ void TestViews::massView() {
     const auto colours = views::cellColours(*views::findView("Massa Atômica"), kStartColours);
     QCOMPARE(*colours[0], 0xBFF1u);     // 1.00794(7)
     QCOMPARE(*colours[25], 0xBFF55u);   // 55.845(2)
-    QCOMPARE(*colours[42], 0xBFF97u);   // [97.9072]
+    QCOMPARE(*colours[42], 0xBFF98u);   // [98.9072]
     QCOMPARE(*colours[60], 0xBFF145u);  // [145]
     QCOMPARE(*colours[116], 0xBFF0u);   // "---": no number
     QCOMPARE(*colours[117], 0xBFF294u); // [294]
