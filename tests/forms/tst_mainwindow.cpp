@@ -3,6 +3,7 @@
 // maximise and restore, the fixed border, the pictures and the part of the drawn table that
 // answers a point. (What it paints, control by control, is compared with the layout elsewhere.)
 #include "FormTestSupport.h"
+#include "LayoutData.h"
 #include "platform/BgrColour.h"
 #include "forms/main/MainLayout.h"
 
@@ -70,32 +71,9 @@ void TestMainWindow::elementListAndToolTips() {
 
 void TestMainWindow::viewListIsSortedByCollation() {
     const auto window = makeWindow();
-    const QStringList expected = {"Actinídios",
-                                  "Aluminóides",
-                                  "Blocos s, p, d, f",
-                                  "Calcogênios",
-                                  "Carbonóides",
-                                  "Condutividade Térmica a 300K",
-                                  "Data da Descoberta",
-                                  "Efeito Biológico",
-                                  "Estado a 25°C",
-                                  "Estado a 700°C",
-                                  "Gases Nobres",
-                                  "Halogênios",
-                                  "Lantanídeos",
-                                  "Metais Alcalinos",
-                                  "Metais Alcalinos-Terrosos",
-                                  "Metais Duros ou Dúcteis",
-                                  "Metais Maleáveis",
-                                  "Não-Metais (Ametais)",
-                                  "Nitrogenóides - Pnictogênios",
-                                  "Número Atômico",
-                                  "Propriedades",
-                                  "Raio Atômico",
-                                  "Rede Cristalográfica",
-                                  "Semi-Metais (Metalóides)",
-                                  "Supercondutores em Baixas Temperaturas",
-                                  "Terras Raras"};
+    QStringList expected(26);
+    for (const CsvRow& view : layoutTable("views.csv"))
+        expected[view.value("position").toInt()] = view.value("view");
     const auto* views = list(*window, "cmbTab");
     QStringList actual;
     for (int k = 0; k < views->count(); ++k)

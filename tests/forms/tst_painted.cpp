@@ -4,8 +4,8 @@
 // alignment, border and picture, with every text inside its place, for every element shown; the
 // 118 cells in both caption modes; the headings in both numberings; every view's legend and
 // colours; the report, the About window, and the information window with its comparison picture.
-#include "../data/CsvTable.h"
 #include "FormTestSupport.h"
+#include "LayoutData.h"
 #include "PaintRecord.h"
 #include "data/ElementTable.h"
 #include "data/ValueDecoders.h"
@@ -20,14 +20,6 @@
 #include <QStyle>
 
 namespace {
-
-const QList<CsvRow>& layoutTable(const char* name) {
-    static QHash<QString, QList<CsvRow>> read;
-    const QString file = QString::fromLatin1(name);
-    if (!read.contains(file))
-        read.insert(file, readCsv(QStringLiteral(ORVANE_LAYOUT_DIR "/") + file));
-    return read[file];
-}
 
 // "&HBBGGRR", red in the low byte, and back.
 QColor colour(const QString& written) {
