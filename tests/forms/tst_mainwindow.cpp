@@ -113,6 +113,11 @@ void TestMainWindow::viewButtonsStopAtTheEnds() {
     next->click();
     QCOMPARE(views->listIndex(), 1);
     QCOMPARE(window->windowTitle(), QStringLiteral(" Orvane - Aluminóides"));
+    previous->click(); // back to the first
+    QCOMPARE(views->listIndex(), 0);
+    views->setListIndex(24);
+    next->click(); // on to the last
+    QCOMPARE(views->listIndex(), 25);
     views->setListIndex(25);
     next->click();
     QCOMPARE(views->listIndex(), 25);

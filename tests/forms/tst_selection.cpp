@@ -75,7 +75,11 @@ void TestSelection::navigationStopsAtTheEnds() {
     QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(window_->selectedIndex(), 1);
     QCOMPARE(card("lblSimb"), QStringLiteral("He"));
-    select(117);
+    QTest::mouseClick(previous, Qt::LeftButton); // back to the first
+    QCOMPARE(window_->selectedIndex(), 0);
+    select(116);
+    QTest::mouseClick(next, Qt::LeftButton); // on to the last
+    QCOMPARE(window_->selectedIndex(), 117);
     QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(window_->selectedIndex(), 117);
     QTest::mouseClick(previous, Qt::LeftButton);
