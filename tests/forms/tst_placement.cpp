@@ -11,6 +11,7 @@
 #include "forms/report/frm3.h"
 
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -136,6 +137,7 @@ class TestPlacement : public QObject {
     void tooLargeOpensAtTopLeft();
     void borderDragKeepsTheSize_data();
     void borderDragKeepsTheSize();
+    void alwaysOnTopOffered();
 };
 
 void TestPlacement::initTestCase() {
@@ -235,6 +237,12 @@ void TestPlacement::borderDragKeepsTheSize() {
         QVERIFY(!dragged.isEmpty());
         QCOMPARE(dragged.last(), before + QSize(drag.x(), drag.y()));
     }
+}
+
+void TestPlacement::alwaysOnTopOffered() {
+    // Offscreen as under openbox, which keeps windows above others on request.
+    const std::unique_ptr<frm1> window(makeWindow());
+    QVERIFY(child<QPushButton>(*window, QStringLiteral("chkOnTop"))->isEnabled());
 }
 
 QTEST_MAIN(TestPlacement)

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The thin platform layer: colours, twips, the handler-running list, read-only boxes, the font
-// warm-up thread.
+// warm-up thread, where keeping windows on top is offered.
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/Fonts.h"
+#include "platform/OnTop.h"
 #include "platform/ReadOnlyLineEdit.h"
 #include "platform/Twips.h"
 
@@ -28,6 +29,8 @@ class TestPlatform : public QObject {
     void fittedFontIsNarrowedJustEnough();
     void valueBoxHasSunkenEdgeUnlessTold();
     void warmUpThreadEndsWithItsOwner();
+    void keepOnTopOfferedWhereItWorks_data();
+    void keepOnTopOfferedWhereItWorks();
 };
 
 void TestPlatform::colourValuesAreBgr() {
@@ -148,6 +151,28 @@ void TestPlatform::warmUpThreadEndsWithItsOwner() {
         }
         QVERIFY(*finished); // joined when its owner goes, or the program would end at once
     }
+}
+
+void TestPlatform::keepOnTopOfferedWhereItWorks_data() {
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<std::optional<bool>>("managerKeepsAbove"); // nullopt: no manager announces features
+    QTest::addColumn<bool>("offered");
+    // Every name of Qt's Wayland plugin: Wayland has no request to keep a window above others.
+    for (const char* wayland :
+         {"wayland", "wayland-egl", "wayland-brcm", "wayland-xcomposite-egl", "wayland-xcomposite-glx"})
+        QTest::newRow(wayland) << QString::fromLatin1(wayland) << std::optional<bool>() << false;
+    QTest::newRow("X11, manager keeps above") << QStringLiteral("xcb") << std::optional<bool>(true) << true;
+    // Weston's manager for XWayland, for one, announces its features without it.
+    QTest::newRow("X11, manager without it") << QStringLiteral("xcb") << std::optional<bool>(false) << false;
+    QTest::newRow("X11, no manager says") << QStringLiteral("xcb") << std::optional<bool>() << true;
+    QTest::newRow("offscreen") << QStringLiteral("offscreen") << std::optional<bool>() << true;
+}
+
+void TestPlatform::keepOnTopOfferedWhereItWorks() {
+    QFETCH(QString, platform);
+    QFETCH(std::optional<bool>, managerKeepsAbove);
+    QFETCH(bool, offered);
+    QCOMPARE(canKeepOnTop(platform, managerKeepsAbove), offered);
 }
 
 QTEST_MAIN(TestPlatform)
