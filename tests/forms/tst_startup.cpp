@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the single copy: in one process through the start-up form, and with real copies
-// of the program (a second copy ends, a killed first copy blocks nothing, garbage changes nothing).
+// of the program (a second copy ends, a killed first copy blocks nothing, garbage changes nothing,
+// a second copy started by a desktop launcher on X11 ends the launch).
 #include "FormTestSupport.h"
 #include "forms/startup/frmSplash.h"
 #include "platform/AppInfo.h"
@@ -12,9 +13,12 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstdlib>
 #include <tuple>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -59,6 +63,139 @@ class ShowCounter : public QObject {
     }
 };
 
+// A virtual X display of the test's own, with the openbox window manager, for the copies of the
+// program a launcher would start there. Skips the test where Xvfb or openbox is missing.
+class XDisplay {
+  public:
+    XDisplay() {
+        for (const char* tool : {"Xvfb", "openbox"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                missing_ = QStringLiteral("%1 is not installed (apt-get install xvfb openbox)").arg(tool);
+        }
+        if (!missing_.isEmpty())
+            return;
+        // The server picks a free display itself and writes its number to standard output.
+        server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                               QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QByteArray number;
+        const bool said = soon(
+            [&] {
+                return (number += server_.readAllStandardOutput()).contains('\n') ||
+                       server_.state() == QProcess::NotRunning;
+            },
+            kCopyMs);
+        if (!said || !number.contains('\n'))
+            return;
+        name_ = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+        manager_.setProcessEnvironment(environment());
+        manager_.setStandardErrorFile(QProcess::nullDevice());
+        manager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    }
+    ~XDisplay() {
+        for (QProcess* process : {&manager_, &server_}) {
+            process->terminate();
+            if (!process->waitForFinished(5000))
+                process->kill();
+        }
+    }
+    QString missing() const { return missing_; }
+    QString name() const { return name_; } // empty if the server did not start
+    // What a copy of the program started on this display by a launcher gets.
+    QProcessEnvironment environment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), name_);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        return environment;
+    }
+
+  private:
+    QString missing_;
+    QString name_;
+    QProcess server_;
+    QProcess manager_;
+};
+
+// What clients broadcast on the root window of a display: startup-notification messages, put
+// together from their 20-byte pieces, and requests to activate a window.
+class RootWatch {
+  public:
+    struct Activation {
+        quint32 window, source, time;
+    };
+
+    explicit RootWatch(const QString& display) : c_(xcb_connect(qPrintable(display), nullptr)) {
+        if (xcb_connection_has_error(c_))
+            return;
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root;
+        // Startup notification is sent for PropertyChange, window manager requests for
+        // SubstructureNotify (the manager takes them for SubstructureRedirect).
+        const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(c_, root_, XCB_CW_EVENT_MASK, &mask);
+        begin_ = atom("_NET_STARTUP_INFO_BEGIN");
+        more_ = atom("_NET_STARTUP_INFO");
+        activate_ = atom("_NET_ACTIVE_WINDOW");
+        managerCheck_ = atom("_NET_SUPPORTING_WM_CHECK");
+    }
+    ~RootWatch() { xcb_disconnect(c_); }
+    RootWatch(const RootWatch&) = delete;
+    RootWatch& operator=(const RootWatch&) = delete;
+
+    bool connected() const { return root_ != 0; }
+
+    // Whether a window manager has said that it runs.
+    bool managed() {
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            c_, xcb_get_property(c_, 0, root_, managerCheck_, XCB_ATOM_WINDOW, 0, 1), nullptr);
+        const bool found = reply && xcb_get_property_value_length(reply) == 4;
+        std::free(reply);
+        return found;
+    }
+
+    // Reads what has arrived; the whole messages and the activation requests so far.
+    void read() {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(c_)) {
+            if ((event->response_type & 0x7F) == XCB_CLIENT_MESSAGE)
+                take(*reinterpret_cast<const xcb_client_message_event_t*>(event));
+            std::free(event);
+        }
+    }
+    QByteArrayList messages;
+    QList<Activation> activations;
+
+  private:
+    xcb_atom_t atom(const char* name) {
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(c_, xcb_intern_atom(c_, 0, std::uint16_t(qstrlen(name)), name), nullptr);
+        const xcb_atom_t found = reply ? reply->atom : 0;
+        std::free(reply);
+        return found;
+    }
+
+    void take(const xcb_client_message_event_t& event) {
+        if (event.type == activate_) {
+            activations.append({event.window, event.data.data32[0], event.data.data32[1]});
+            return;
+        }
+        if (event.type != begin_ && event.type != more_)
+            return;
+        // Pieces of one message name the same window; a zero byte ends the message.
+        if (event.type == begin_)
+            partial_[event.window].clear();
+        QByteArray& text = partial_[event.window];
+        const char* bytes = reinterpret_cast<const char*>(event.data.data8);
+        const qsizetype end = QByteArrayView(bytes, 20).indexOf('\0');
+        text.append(bytes, end < 0 ? 20 : end);
+        if (end >= 0)
+            messages.append(partial_.take(event.window));
+    }
+
+    xcb_connection_t* c_;
+    xcb_window_t root_ = 0;
+    xcb_atom_t begin_ = 0, more_ = 0, activate_ = 0, managerCheck_ = 0;
+    QHash<xcb_window_t, QByteArray> partial_;
+};
+
 } // namespace
 
 class TestStartup : public QObject {
@@ -71,6 +208,8 @@ class TestStartup : public QObject {
     void refusesArgumentsItDoesNotKnow_data();
     void refusesArgumentsItDoesNotKnow();
     void sayWhyWhenTheRunningCopyDoesNotAnswer();
+    void secondCopyEndsTheLaunchOnX11_data();
+    void secondCopyEndsTheLaunchOnX11();
 
   private:
     QProcess* startCopy(const QString& runtimeDir);
@@ -218,14 +357,16 @@ void TestStartup::answersOnTheTerminalWithoutAWindow() {
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(ORVANE_PATH), arguments);
         program.waitForFinished(kCopyMs);
-        return std::tuple(program.exitStatus(), program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+        return std::tuple(program.exitStatus(), program.exitCode(),
+                          QString::fromUtf8(program.readAllStandardOutput()),
                           QString::fromUtf8(program.readAllStandardError()));
     };
     QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         noDisplay.remove(QString::fromLatin1(name));
     // --version and --help need no display at all.
-    const auto [versionStatus, versionCode, version, versionErrors] = run({QStringLiteral("--version")}, noDisplay);
+    const auto [versionStatus, versionCode, version, versionErrors] =
+        run({QStringLiteral("--version")}, noDisplay);
     QCOMPARE(versionStatus, QProcess::NormalExit);
     QCOMPARE(versionCode, 0);
     QCOMPARE(version, QStringLiteral("Orvane 1.0.164\n"));
@@ -255,8 +396,8 @@ void TestStartup::refusesArgumentsItDoesNotKnow_data() {
     QTest::newRow("a file") << QStringList{"ferro.txt"} << 2
                             << QStringLiteral("orvane: argumento inesperado: ferro.txt\n") + usage;
     // Qt's own options (and their values) are Qt's: they pass, and the next option is answered.
-    QTest::newRow("Qt options") << QStringList{"-style", "fusion", "--reverse", "-session", "x", "--version"} << 0
-                                << QString();
+    QTest::newRow("Qt options") << QStringList{"-style", "fusion", "--reverse", "-session", "x", "--version"}
+                                << 0 << QString();
     QTest::newRow("Qt option with its value joined") << QStringList{"-style=fusion", "-v"} << 0 << QString();
 }
 
@@ -310,6 +451,68 @@ void TestStartup::sayWhyWhenTheRunningCopyDoesNotAnswer() {
     copy.waitForFinished();
     hung.kill();
     hung.waitForFinished();
+}
+
+void TestStartup::secondCopyEndsTheLaunchOnX11_data() {
+    QTest::addColumn<bool>("realFirstCopy"); // false: a stand-in that takes the hand-over and no more
+    QTest::addColumn<QString>("startupId");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("the first copy comes forward at the launch's time")
+        << true << QStringLiteral("some-id_TIME123") << QByteArray("remove: ID=some-id_TIME123");
+    // Blanks, quotes and backslashes are quoted and escaped; the id reaches the first copy whole.
+    QTest::newRow("an id that needs quoting") << false << QStringLiteral("menu \"2\" a\\b_TIME9")
+                                              << QByteArray("remove: ID=\"menu \\\"2\\\" a\\\\b_TIME9\"");
+}
+
+void TestStartup::secondCopyEndsTheLaunchOnX11() {
+    QFETCH(bool, realFirstCopy);
+    QFETCH(QString, startupId);
+    QFETCH(QByteArray, message);
+    XDisplay display;
+    if (!display.missing().isEmpty())
+        QSKIP(qPrintable(display.missing()));
+    QVERIFY2(!display.name().isEmpty(), "Xvfb did not start");
+    RootWatch watch(display.name());
+    QVERIFY(watch.connected());
+    QVERIFY(soon([&] { return watch.managed(); }, kCopyMs));
+
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    const platform::SingleInstance::Names names = platform::SingleInstance::defaultNames();
+    QProcessEnvironment environment = display.environment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    if (realFirstCopy)
+        first.start(QStringLiteral(ORVANE_PATH));
+    else
+        first.start(QStringLiteral(INSTANCE_PROBE_PATH), {names.lockPath, names.serverName});
+    QVERIFY(soon([&] { return QFile::exists(names.serverName); }, kCopyMs));
+
+    environment.insert(QStringLiteral("DESKTOP_STARTUP_ID"), startupId);
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(ORVANE_PATH));
+    QVERIFY(second.waitForFinished(kCopyMs));
+    QVERIFY(endedWell(second));
+    QVERIFY(soon([&] {
+        watch.read();
+        return !watch.messages.isEmpty() && (!realFirstCopy || !watch.activations.isEmpty());
+    }));
+    QCOMPARE(watch.messages, QByteArrayList{message});
+    if (realFirstCopy) {
+        // At the time of the user's click on the launcher, as an application's request.
+        QCOMPARE(watch.activations.size(), 1);
+        QCOMPARE(watch.activations.first().source, 1u);
+        QCOMPARE(watch.activations.first().time, 123u);
+    } else {
+        QVERIFY(soon([&] { return first.canReadLine(); }));
+        QCOMPARE(QString::fromUtf8(first.readLine()), QStringLiteral("primary\n"));
+        QVERIFY(soon([&] { return first.canReadLine(); }));
+        QCOMPARE(QString::fromUtf8(first.readLine()), platform::startupTitle() + u'\t' + startupId + u'\n');
+    }
+    first.kill();
+    first.waitForFinished(5000);
 }
 
 QTEST_MAIN(TestStartup)
