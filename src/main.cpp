@@ -24,9 +24,9 @@ int main(int argc, char* argv[]) {
         return *status;
     // Qt's X11 platform clears the launcher's startup id as it connects.
     const QString startupId = qEnvironmentVariable(platform::launch::kIdVariable);
+    std::optional<platform::DisplayGuard> guard(std::in_place, argc, argv);
     platform::preferX11WhenReachable(argc, argv);
     platform::FontConfigWarmUp fontConfig;
-    std::optional<platform::DisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);
     guard.reset();
     fontConfig.wait();

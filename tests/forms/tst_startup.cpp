@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
@@ -208,6 +209,8 @@ class TestStartup : public QObject {
     void refusesArgumentsItDoesNotKnow_data();
     void refusesArgumentsItDoesNotKnow();
     void sayWhyWhenTheRunningCopyDoesNotAnswer();
+    void namesWhatFailedWithoutADisplay_data();
+    void namesWhatFailedWithoutADisplay();
     void secondCopyEndsTheLaunchOnX11_data();
     void secondCopyEndsTheLaunchOnX11();
 
@@ -451,6 +454,68 @@ void TestStartup::sayWhyWhenTheRunningCopyDoesNotAnswer() {
     copy.waitForFinished();
     hung.kill();
     hung.waitForFinished();
+}
+
+void TestStartup::namesWhatFailedWithoutADisplay_data() {
+    QTest::addColumn<QStringList>("environment"); // NAME=VALUE; %1 stands for a private runtime folder
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("said"); // after "Orvane: não foi possível abrir a janela"
+    // No X server listens on a display this high; the program then leaves the choice to Qt.
+    QTest::newRow("an X display that does not answer")
+        << QStringList{"DISPLAY=:4093"} << QStringList()
+        << QStringLiteral(": o servidor X em DISPLAY=:4093 não respondeu.");
+    QTest::newRow("no display at all")
+        << QStringList() << QStringList() << QStringLiteral(": a variável DISPLAY não está definida.");
+    QTest::newRow("X11 chosen, no display")
+        << QStringList{"QT_QPA_PLATFORM=xcb"} << QStringList()
+        << QStringLiteral(" na plataforma \"xcb\" escolhida em QT_QPA_PLATFORM: a variável DISPLAY não está "
+                          "definida.");
+    QTest::newRow("Wayland chosen, no compositor")
+        << QStringList{"QT_QPA_PLATFORM=wayland"} << QStringList()
+        << QStringLiteral(" na plataforma \"wayland\" escolhida em QT_QPA_PLATFORM: nenhum servidor Wayland "
+                          "respondeu em "
+                          "%1/wayland-0 (WAYLAND_DISPLAY não está definida).");
+    QTest::newRow("Wayland chosen by option, its socket named")
+        << QStringList{"WAYLAND_DISPLAY=nothing-here"} << QStringList{"-platform", "wayland"}
+        << QStringLiteral(" na plataforma \"wayland\" escolhida com a opção -platform: nenhum servidor "
+                          "Wayland respondeu "
+                          "em %1/nothing-here (WAYLAND_DISPLAY=nothing-here).");
+    QTest::newRow("Wayland, then X11")
+        << QStringList{"QT_QPA_PLATFORM=wayland;xcb", "DISPLAY=:4093"} << QStringList()
+        << QStringLiteral(
+               " na plataforma \"wayland;xcb\" escolhida em QT_QPA_PLATFORM: nenhum servidor Wayland "
+               "respondeu "
+               "em %1/wayland-0 (WAYLAND_DISPLAY não está definida); o servidor X em DISPLAY=:4093 "
+               "não respondeu.");
+    QTest::newRow("a platform that is not installed")
+        << QStringList{"QT_QPA_PLATFORM=nenhuma"} << QStringList()
+        << QStringLiteral(" na plataforma \"nenhuma\" escolhida em QT_QPA_PLATFORM: a plataforma \"nenhuma\" "
+                          "não está instalada.");
+}
+
+void TestStartup::namesWhatFailedWithoutADisplay() {
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, said);
+    if (said.contains(QLatin1String("Wayland")) &&
+        !QFile::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                       QStringLiteral("/platforms/libqwayland-generic.so")))
+        QSKIP("Qt's Wayland platform plugin is not installed (apt-get install qt6-wayland)");
+    QTemporaryDir runtime;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+        variables.remove(QString::fromLatin1(name));
+    variables.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    for (const QString& setting : environment)
+        variables.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    QProcess program;
+    program.setProcessEnvironment(variables);
+    program.start(QStringLiteral(ORVANE_PATH), arguments);
+    QVERIFY(program.waitForFinished(kCopyMs));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
+             QStringLiteral("Orvane: não foi possível abrir a janela") + said.arg(runtime.path()) + u'\n');
 }
 
 void TestStartup::secondCopyEndsTheLaunchOnX11_data() {
