@@ -7,9 +7,11 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace platform::x11 {
 namespace {
@@ -43,6 +45,22 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name) {
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name), nullptr),
         &std::free);
     return reply ? reply->atom : kNoAtom;
+}
+
+using MessagePiece = std::array<char, 20>;
+
+// A text as the client messages that carry it.
+std::vector<MessagePiece> messagePieces(const QByteArray& text) {
+    std::vector<MessagePiece> pieces;
+    const qsizetype withEnd = text.size() + 1; // the terminating zero byte belongs to the message
+    for (qsizetype start = 0; start < withEnd; start += qsizetype(sizeof(MessagePiece))) {
+        MessagePiece piece{};
+        const qsizetype length = std::min<qsizetype>(text.size() - start, sizeof(MessagePiece));
+        if (length > 0)
+            std::memcpy(piece.data(), text.constData() + start, std::size_t(length));
+        pieces.push_back(piece);
+    }
+    return pieces;
 }
 
 } // namespace
@@ -82,19 +100,6 @@ bool requestActivation(const QWindow& window, quint32 time) {
                    reinterpret_cast<const char*>(&event));
     xcb_flush(c);
     return true;
-}
-
-std::vector<MessagePiece> messagePieces(const QByteArray& text) {
-    std::vector<MessagePiece> pieces;
-    const qsizetype withEnd = text.size() + 1; // the terminating zero byte belongs to the message
-    for (qsizetype start = 0; start < withEnd; start += qsizetype(sizeof(MessagePiece))) {
-        MessagePiece piece{};
-        const qsizetype length = std::min<qsizetype>(text.size() - start, sizeof(MessagePiece));
-        if (length > 0)
-            std::memcpy(piece.data(), text.constData() + start, std::size_t(length));
-        pieces.push_back(piece);
-    }
-    return pieces;
 }
 
 bool broadcast(const char* firstType, const char* nextType, const QByteArray& text) {

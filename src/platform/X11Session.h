@@ -8,9 +8,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include <array>
 #include <optional>
-#include <vector>
 
 class QWindow;
 
@@ -25,14 +23,10 @@ std::optional<bool> managerSupports(const char* atomName);
 // request.
 bool requestActivation(const QWindow& window, quint32 time);
 
-// A text as the client messages that carry it: 20 bytes each, the text's bytes, then a terminating
-// zero byte and zero bytes up to the end of the last one.
-using MessagePiece = std::array<char, 20>;
-std::vector<MessagePiece> messagePieces(const QByteArray& text);
-
-// Sends the text to the root window, for every client that listens there, as its pieces: the first
-// of type firstType, the others of type nextType, all naming a window made for the message alone.
-// False when not on X11.
+// Sends the text to the root window, for every client that listens there, as client messages of
+// 20 bytes each (the text, a terminating zero byte, zero bytes to the end of the last one): the
+// first of type firstType, the others of type nextType, all naming a window made for the message
+// alone. False when not on X11.
 bool broadcast(const char* firstType, const char* nextType, const QByteArray& text);
 
 } // namespace platform::x11

