@@ -4,11 +4,12 @@
 #include "forms/startup/frmSplash.h"
 #include "platform/AppInfo.h"
 #include "platform/DisplayChoice.h"
-#include "platform/FontConfigWarmUp.h"
 #include "platform/FocusStyle.h"
+#include "platform/FontConfigWarmUp.h"
 #include "platform/Fonts.h"
 #include "platform/SingleInstance.h"
 #include "platform/StartupChecks.h"
+#include "platform/StartupNotification.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -21,9 +22,11 @@
 int main(int argc, char* argv[]) {
     if (const auto status = platform::answerCommandLine(argc, argv))
         return *status;
+    // Qt's X11 platform clears the launcher's startup id as it connects.
+    const QString startupId = qEnvironmentVariable(platform::launch::kIdVariable);
+    std::optional<platform::DisplayGuard> guard(std::in_place, argc, argv);
     platform::preferX11WhenReachable(argc, argv);
     platform::FontConfigWarmUp fontConfig;
-    std::optional<platform::DisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);
     guard.reset();
     fontConfig.wait();
@@ -32,8 +35,8 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
     // Qt's own texts (the boxes' context menus, the message box's button) in Brazilian Portuguese too.
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTexts.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     // One style everywhere, so the colours of the layout tables look the same on every desktop.
     QApplication::setStyle(new platform::FocusStyle);
@@ -45,7 +48,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<frm1> mainWindow;
     platform::SingleInstance::Role role;
     {
-        frmSplash splash(instance);
+        frmSplash splash(instance, startupId);
         mainWindow = splash.Form_Load();
         role = splash.role();
     }

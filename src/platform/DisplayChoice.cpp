@@ -59,14 +59,19 @@ bool socketAnswers(const std::string& path) {
 }
 
 bool platformChosen(int argc, char* argv[], const char* qpaPlatform) {
+    return !userPlatform(argc, argv, qpaPlatform).where.empty();
+}
+
+PlatformChoice userPlatform(int argc, char* argv[], const char* qpaPlatform) {
+    PlatformChoice choice;
     if (qpaPlatform && *qpaPlatform)
-        return true;
+        choice = {qpaPlatform, "QT_QPA_PLATFORM"};
     for (int arg = 1; arg < argc; ++arg) {
         const char* option = argv[arg];
         if (std::strcmp(option, "-platform") == 0 || std::strcmp(option, "--platform") == 0)
-            return true;
+            choice = {arg + 1 < argc ? argv[arg + 1] : "", "-platform"};
     }
-    return false;
+    return choice;
 }
 
 void preferX11WhenReachable(int argc, char* argv[]) {

@@ -20,6 +20,14 @@ bool socketAnswers(const std::string& path);
 // Whether the user named a platform: QT_QPA_PLATFORM (not empty) or Qt's -platform option.
 bool platformChosen(int argc, char* argv[], const char* qpaPlatform);
 
+// The platform the user named, and where: "-platform" for Qt's option, which wins as it does in Qt,
+// or "QT_QPA_PLATFORM". Both empty when the user named none.
+struct PlatformChoice {
+    std::string name;
+    std::string where;
+};
+PlatformChoice userPlatform(int argc, char* argv[], const char* qpaPlatform);
+
 // To be called before the application object exists: chooses the X11 platform when the user chose
 // none and the X server named by DISPLAY answers; otherwise leaves Qt's own choice alone.
 void preferX11WhenReachable(int argc, char* argv[]);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Orvane - the one message a later copy of the program sends the first: a window title, and the
-// activation token the later copy was started with, if any. Two forms:
+// token a desktop launcher started the later copy with, if any: on Wayland its activation token, on
+// X11 its startup id (the two play the same part, and both copies normally run on the same
+// platform). Two forms:
 //   version 1: byte 1, the title (a 2-byte big-endian length, then at most 1024 bytes of UTF-8);
 //   version 2: byte 2, the title as above, then the token (a 2-byte length, 1 to 1024 bytes of
 //              UTF-8 without control characters).

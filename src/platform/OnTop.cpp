@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OnTop.h"
 
+#include "X11Session.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -19,8 +21,15 @@ bool isTopmost(const QWidget& window) {
 }
 
 bool canKeepOnTop() {
+    return canKeepOnTop(QGuiApplication::platformName(), x11::managerSupports("_NET_WM_STATE_ABOVE"));
+}
+
+bool canKeepOnTop(QStringView platformName, std::optional<bool> managerKeepsAbove) {
     // "wayland", and the same plugin under its other names ("wayland-egl"...).
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (platformName.startsWith(QLatin1String("wayland")))
+        return false;
+    // With no manager at all, or none that says, the request may still work: offer it.
+    return managerKeepsAbove.value_or(true);
 }
 
 } // namespace platform

@@ -4,6 +4,10 @@
 // window; Wayland has no such request, and there the call changes nothing.
 #pragma once
 
+#include <QStringView>
+
+#include <optional>
+
 class QWidget;
 
 namespace platform {
@@ -13,7 +17,12 @@ void setTopmost(QWidget& window, bool topmost);
 bool isTopmost(const QWidget& window);
 
 // Whether the platform the program runs on can keep a window above others: not on Wayland, whose
-// protocols give a client no such request.
+// protocols give a client no such request, nor under an X11 window manager that announces what it
+// supports without "keep above" (Weston's, for XWayland, ignores the request).
 bool canKeepOnTop();
+
+// The same decision from the platform's name and whether the X11 window manager lists "keep above"
+// among its features (nullopt: not on X11, or no manager announces features).
+bool canKeepOnTop(QStringView platformName, std::optional<bool> managerKeepsAbove);
 
 } // namespace platform

@@ -1,17 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StartupChecks.h"
 
+#include "DisplayChoice.h"
+#include "DisplayFailure.h"
 #include "data/Version.h"
 
+#include <QString>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <string>
 
 namespace platform {
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
+DisplayFacts facts; // what the user chose, and which platforms Qt could not start
+
+std::optional<std::string> variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
 
 constexpr const char* kUsage = "Uso: orvane [opção]";
 // The status command-line programs end with when they are called the wrong way.
@@ -43,12 +54,16 @@ int qtOptionValues(const char* option) {
     return -1;
 }
 
-void holdBackUntilFatal(QtMsgType type, const QMessageLogContext&, const QString&) {
-    if (type != QtFatalMsg)
+void holdBackUntilFatal(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        notePlatformMessage(message.toStdString(), facts);
         return;
-    std::fputs("Orvane: não foi possível abrir a janela: nenhuma tela gráfica disponível "
-               "(verifique a variável DISPLAY).\n",
-               stderr);
+    }
+    facts.display = variable("DISPLAY");
+    facts.waylandDisplay = variable("WAYLAND_DISPLAY");
+    facts.runtimeDir = variable("XDG_RUNTIME_DIR");
+    facts.xServerAnswers = socketAnswers(xSocketPath(std::getenv("DISPLAY")));
+    std::fputs(displayFailureLine(facts).c_str(), stderr);
     std::_Exit(1);
 }
 
@@ -85,7 +100,10 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
     return std::nullopt;
 }
 
-DisplayGuard::DisplayGuard() {
+DisplayGuard::DisplayGuard(int argc, char* argv[]) {
+    const PlatformChoice choice = userPlatform(argc, argv, std::getenv("QT_QPA_PLATFORM"));
+    facts.chosenPlatform = choice.name;
+    facts.chosenWhere = choice.where;
     previousHandler = qInstallMessageHandler(holdBackUntilFatal);
 }
 

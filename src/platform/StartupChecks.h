@@ -13,10 +13,11 @@ namespace platform {
 std::optional<int> answerCommandLine(int argc, char* argv[]);
 
 // While the application object is built, Qt's messages are held back; a fatal one (no display,
-// no platform plugin) prints one line in Portuguese and ends the program with status 1.
+// no platform plugin) prints one line in Portuguese that names what failed, and ends the program
+// with status 1. Made before the program chooses a platform itself, to know what the user chose.
 class DisplayGuard {
   public:
-    DisplayGuard();
+    DisplayGuard(int argc, char* argv[]);
     ~DisplayGuard(); // the application object exists: Qt's messages go out as usual again
     DisplayGuard(const DisplayGuard&) = delete;
     DisplayGuard& operator=(const DisplayGuard&) = delete;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the single copy: in one process through the start-up form, and with real copies
-// of the program (a second copy ends, a killed first copy blocks nothing, garbage changes nothing).
+// of the program (a second copy ends, a killed first copy blocks nothing, garbage changes nothing,
+// a second copy started by a desktop launcher on X11 ends the launch).
 #include "FormTestSupport.h"
 #include "forms/startup/frmSplash.h"
 #include "platform/AppInfo.h"
@@ -8,13 +9,17 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <csignal>
+#include <cstdlib>
 #include <tuple>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -59,6 +64,72 @@ class ShowCounter : public QObject {
     }
 };
 
+// What clients broadcast on the root window: startup-notification messages and requests to
+// activate a window.
+class RootWatch {
+  public:
+    struct Activation {
+        quint32 source, time;
+    };
+
+    // On the display DISPLAY names.
+    RootWatch() : c_(xcb_connect(nullptr, nullptr)) {
+        if (xcb_connection_has_error(c_))
+            return;
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root;
+        // Startup notification goes to PropertyChange listeners, requests to the window manager to
+        // SubstructureNotify ones too.
+        const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(c_, root_, XCB_CW_EVENT_MASK, &mask);
+        begin_ = atom("_NET_STARTUP_INFO_BEGIN");
+        more_ = atom("_NET_STARTUP_INFO");
+        activate_ = atom("_NET_ACTIVE_WINDOW");
+    }
+    ~RootWatch() { xcb_disconnect(c_); }
+    RootWatch(const RootWatch&) = delete;
+    RootWatch& operator=(const RootWatch&) = delete;
+
+    bool connected() const { return root_ != 0; }
+
+    // Takes in what has arrived: whole messages, put together from the pieces that name the same
+    // window up to a zero byte, and activation requests.
+    void read() {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(c_)) {
+            const auto& message = *reinterpret_cast<const xcb_client_message_event_t*>(event);
+            const char* bytes = reinterpret_cast<const char*>(message.data.data8);
+            if ((event->response_type & 0x7F) != XCB_CLIENT_MESSAGE) {
+            } else if (message.type == activate_) {
+                activations.append({message.data.data32[0], message.data.data32[1]});
+            } else if (message.type == begin_ || message.type == more_) {
+                QByteArray& text = partial_[message.window];
+                if (message.type == begin_)
+                    text.clear();
+                const qsizetype end = QByteArrayView(bytes, 20).indexOf('\0');
+                text.append(bytes, end < 0 ? 20 : end);
+                if (end >= 0)
+                    messages.append(partial_.take(message.window));
+            }
+            std::free(event);
+        }
+    }
+    QByteArrayList messages;
+    QList<Activation> activations;
+
+  private:
+    xcb_atom_t atom(const char* name) {
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(c_, xcb_intern_atom(c_, 0, std::uint16_t(qstrlen(name)), name), nullptr);
+        const xcb_atom_t found = reply ? reply->atom : 0;
+        std::free(reply);
+        return found;
+    }
+
+    xcb_connection_t* c_;
+    xcb_window_t root_ = 0;
+    xcb_atom_t begin_ = 0, more_ = 0, activate_ = 0;
+    QHash<xcb_window_t, QByteArray> partial_;
+};
+
 } // namespace
 
 class TestStartup : public QObject {
@@ -71,6 +142,10 @@ class TestStartup : public QObject {
     void refusesArgumentsItDoesNotKnow_data();
     void refusesArgumentsItDoesNotKnow();
     void sayWhyWhenTheRunningCopyDoesNotAnswer();
+    void namesWhatFailedWithoutADisplay_data();
+    void namesWhatFailedWithoutADisplay();
+    void secondCopyEndsTheLaunchOnX11_data();
+    void secondCopyEndsTheLaunchOnX11();
 
   private:
     QProcess* startCopy(const QString& runtimeDir);
@@ -218,14 +293,16 @@ void TestStartup::answersOnTheTerminalWithoutAWindow() {
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(ORVANE_PATH), arguments);
         program.waitForFinished(kCopyMs);
-        return std::tuple(program.exitStatus(), program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+        return std::tuple(program.exitStatus(), program.exitCode(),
+                          QString::fromUtf8(program.readAllStandardOutput()),
                           QString::fromUtf8(program.readAllStandardError()));
     };
     QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         noDisplay.remove(QString::fromLatin1(name));
     // --version and --help need no display at all.
-    const auto [versionStatus, versionCode, version, versionErrors] = run({QStringLiteral("--version")}, noDisplay);
+    const auto [versionStatus, versionCode, version, versionErrors] =
+        run({QStringLiteral("--version")}, noDisplay);
     QCOMPARE(versionStatus, QProcess::NormalExit);
     QCOMPARE(versionCode, 0);
     QCOMPARE(version, QStringLiteral("Orvane 1.0.164\n"));
@@ -255,8 +332,8 @@ void TestStartup::refusesArgumentsItDoesNotKnow_data() {
     QTest::newRow("a file") << QStringList{"ferro.txt"} << 2
                             << QStringLiteral("orvane: argumento inesperado: ferro.txt\n") + usage;
     // Qt's own options (and their values) are Qt's: they pass, and the next option is answered.
-    QTest::newRow("Qt options") << QStringList{"-style", "fusion", "--reverse", "-session", "x", "--version"} << 0
-                                << QString();
+    QTest::newRow("Qt options") << QStringList{"-style", "fusion", "--reverse", "-session", "x", "--version"}
+                                << 0 << QString();
     QTest::newRow("Qt option with its value joined") << QStringList{"-style=fusion", "-v"} << 0 << QString();
 }
 
@@ -310,6 +387,116 @@ void TestStartup::sayWhyWhenTheRunningCopyDoesNotAnswer() {
     copy.waitForFinished();
     hung.kill();
     hung.waitForFinished();
+}
+
+void TestStartup::namesWhatFailedWithoutADisplay_data() {
+    QTest::addColumn<QStringList>("environment"); // NAME=VALUE; %1 stands for a private runtime folder
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("said"); // after "Orvane: não foi possível abrir a janela"
+    // No X server listens on a display this high; the program then leaves the choice to Qt.
+    QTest::newRow("an X display that does not answer")
+        << QStringList{"DISPLAY=:4093"} << QStringList()
+        << QStringLiteral(": o servidor X em DISPLAY=:4093 não respondeu.");
+    QTest::newRow("no display at all")
+        << QStringList() << QStringList() << QStringLiteral(": a variável DISPLAY não está definida.");
+    QTest::newRow("Wayland chosen, no compositor")
+        << QStringList{"QT_QPA_PLATFORM=wayland"} << QStringList()
+        << QStringLiteral(" na plataforma \"wayland\" escolhida em QT_QPA_PLATFORM: nenhum servidor Wayland "
+                          "respondeu em "
+                          "%1/wayland-0 (WAYLAND_DISPLAY não está definida).");
+    QTest::newRow("Wayland chosen by option, its socket named")
+        << QStringList{"WAYLAND_DISPLAY=nothing-here"} << QStringList{"-platform", "wayland"}
+        << QStringLiteral(" na plataforma \"wayland\" escolhida com a opção -platform: nenhum servidor "
+                          "Wayland respondeu "
+                          "em %1/nothing-here (WAYLAND_DISPLAY=nothing-here).");
+    QTest::newRow("a platform that is not installed")
+        << QStringList{"QT_QPA_PLATFORM=nenhuma"} << QStringList()
+        << QStringLiteral(" na plataforma \"nenhuma\" escolhida em QT_QPA_PLATFORM: a plataforma \"nenhuma\" "
+                          "não está instalada.");
+}
+
+void TestStartup::namesWhatFailedWithoutADisplay() {
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, said);
+    if (said.contains(QLatin1String("Wayland")) &&
+        !QFile::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                       QStringLiteral("/platforms/libqwayland-generic.so")))
+        QSKIP("Qt's Wayland platform plugin is not installed (apt-get install qt6-wayland)");
+    QTemporaryDir runtime;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+        variables.remove(QString::fromLatin1(name));
+    variables.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    for (const QString& setting : environment)
+        variables.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    QProcess program;
+    program.setProcessEnvironment(variables);
+    program.start(QStringLiteral(ORVANE_PATH), arguments);
+    QVERIFY(program.waitForFinished(kCopyMs));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
+             QStringLiteral("Orvane: não foi possível abrir a janela") + said.arg(runtime.path()) + u'\n');
+}
+
+void TestStartup::secondCopyEndsTheLaunchOnX11_data() {
+    QTest::addColumn<bool>("realFirstCopy"); // false: a stand-in that takes the hand-over and no more
+    QTest::addColumn<QString>("startupId");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("the first copy comes forward at the launch's time")
+        << true << QStringLiteral("some-id_TIME123") << QByteArray("remove: ID=some-id_TIME123");
+    // Blanks, quotes and backslashes are quoted and escaped; the id reaches the first copy whole.
+    QTest::newRow("an id that needs quoting") << false << QStringLiteral("menu \"2\" a\\b_TIME9")
+                                              << QByteArray("remove: ID=\"menu \\\"2\\\" a\\\\b_TIME9\"");
+}
+
+void TestStartup::secondCopyEndsTheLaunchOnX11() {
+    QFETCH(bool, realFirstCopy);
+    QFETCH(QString, startupId);
+    QFETCH(QByteArray, message);
+    // Set by the script that runs this test on a display of its own under openbox (tst_startup_x11).
+    if (qEnvironmentVariableIsEmpty("ORVANE_WM_DISPLAY"))
+        QSKIP("Runs on a virtual X display under a window manager: ctest -R tst_startup_x11");
+    RootWatch watch;
+    QVERIFY(watch.connected());
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    const platform::SingleInstance::Names names = platform::SingleInstance::defaultNames();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    if (realFirstCopy)
+        first.start(QStringLiteral(ORVANE_PATH));
+    else
+        first.start(QStringLiteral(INSTANCE_PROBE_PATH), {names.lockPath, names.serverName});
+    QVERIFY(soon([&] { return QFile::exists(names.serverName); }, kCopyMs));
+
+    environment.insert(QStringLiteral("DESKTOP_STARTUP_ID"), startupId);
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(ORVANE_PATH));
+    QVERIFY(second.waitForFinished(kCopyMs));
+    QVERIFY(endedWell(second));
+    // The first copy asks to come forward at the time of the user's click, as an application.
+    const auto atLaunchTime = [&] {
+        return std::any_of(watch.activations.begin(), watch.activations.end(),
+                           [](const RootWatch::Activation& a) { return a.source == 1 && a.time == 123; });
+    };
+    QVERIFY(soon([&] {
+        watch.read();
+        return !watch.messages.isEmpty() && (!realFirstCopy || atLaunchTime());
+    }));
+    QCOMPARE(watch.messages, QByteArrayList{message});
+    if (!realFirstCopy) {
+        QVERIFY(soon([&] { return first.canReadLine(); }));
+        QCOMPARE(first.readLine(), QByteArray("primary\n"));
+        QVERIFY(soon([&] { return first.canReadLine(); }));
+        QCOMPARE(QString::fromUtf8(first.readLine()), platform::startupTitle() + u'\t' + startupId + u'\n');
+    }
+    first.kill();
+    first.waitForFinished(5000);
 }
 
 QTEST_MAIN(TestStartup)

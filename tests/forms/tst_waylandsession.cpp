@@ -279,7 +279,8 @@ void TestWaylandSession::alwaysOnTopOfferedOnlyWhereItWorks_data() {
     QTest::addColumn<QString>("platform");
     QTest::addColumn<QString>("said");
     QTest::newRow("Wayland") << QStringLiteral("wayland") << QStringLiteral("wayland 0\n");
-    QTest::newRow("X11 on the same desktop") << QStringLiteral("xcb") << QStringLiteral("xcb 1\n");
+    // Weston's X11 window manager announces what it supports, and keeping above is not among it.
+    QTest::newRow("X11 on the same desktop") << QStringLiteral("xcb") << QStringLiteral("xcb 0\n");
 }
 
 void TestWaylandSession::alwaysOnTopOfferedOnlyWhereItWorks() {

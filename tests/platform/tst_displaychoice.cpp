@@ -71,27 +71,41 @@ void TestDisplayChoice::answersOnlyWhileAServerListens() {
 void TestDisplayChoice::userChoiceIsRespected_data() {
     QTest::addColumn<QByteArrayList>("arguments");
     QTest::addColumn<QByteArray>("variable"); // QT_QPA_PLATFORM; "-" for unset
-    QTest::addColumn<bool>("chosen");
-    QTest::newRow("nothing chosen") << QByteArrayList{"orvane"} << QByteArray("-") << false;
-    QTest::newRow("set but empty") << QByteArrayList{"orvane"} << QByteArray("") << false;
-    QTest::newRow("variable") << QByteArrayList{"orvane"} << QByteArray("wayland") << true;
-    QTest::newRow("option") << QByteArrayList{"orvane", "-platform", "wayland"} << QByteArray("-") << true;
-    QTest::newRow("option, two dashes")
-        << QByteArrayList{"orvane", "--platform", "offscreen"} << QByteArray("-") << true;
+    QTest::addColumn<QString>("name");        // the platform the user chose, and where
+    QTest::addColumn<QString>("where");       // empty: chose none
+    const QString variable = QStringLiteral("QT_QPA_PLATFORM");
+    const QString option = QStringLiteral("-platform");
+    QTest::newRow("nothing chosen") << QByteArrayList{"orvane"} << QByteArray("-") << QString() << QString();
+    QTest::newRow("set but empty") << QByteArrayList{"orvane"} << QByteArray("") << QString() << QString();
+    QTest::newRow("variable") << QByteArrayList{"orvane"} << QByteArray("wayland")
+                              << QStringLiteral("wayland") << variable;
+    QTest::newRow("option") << QByteArrayList{"orvane", "-platform", "wayland"} << QByteArray("-")
+                            << QStringLiteral("wayland") << option;
+    QTest::newRow("option, two dashes") << QByteArrayList{"orvane", "--platform", "offscreen"}
+                                        << QByteArray("-") << QStringLiteral("offscreen") << option;
+    // Qt takes the option over the variable.
+    QTest::newRow("option and variable") << QByteArrayList{"orvane", "-platform", "xcb"}
+                                         << QByteArray("wayland") << QStringLiteral("xcb") << option;
+    QTest::newRow("option without its value")
+        << QByteArrayList{"orvane", "-platform"} << QByteArray("-") << QString() << option;
     QTest::newRow("another option") << QByteArrayList{"orvane", "-style", "fusion"} << QByteArray("-")
-                                    << false;
+                                    << QString() << QString();
 }
 
 void TestDisplayChoice::userChoiceIsRespected() {
     QFETCH(QByteArrayList, arguments);
     QFETCH(QByteArray, variable);
-    QFETCH(bool, chosen);
+    QFETCH(QString, name);
+    QFETCH(QString, where);
     std::vector<char*> argv;
     for (QByteArray& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
     const char* value = variable == "-" ? nullptr : variable.constData();
-    QCOMPARE(platformChosen(int(arguments.size()), argv.data(), value), chosen);
+    QCOMPARE(platformChosen(int(arguments.size()), argv.data(), value), !where.isEmpty());
+    const PlatformChoice choice = userPlatform(int(arguments.size()), argv.data(), value);
+    QCOMPARE(QString::fromStdString(choice.name), name);
+    QCOMPARE(QString::fromStdString(choice.where), where);
 }
 
 QTEST_GUILESS_MAIN(TestDisplayChoice)

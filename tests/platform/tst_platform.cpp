@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The thin platform layer: colours, twips, the handler-running list, read-only boxes, the font
-// warm-up thread.
+// warm-up thread, where keeping windows on top is offered, a launch's time.
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/Fonts.h"
+#include "platform/OnTop.h"
 #include "platform/ReadOnlyLineEdit.h"
+#include "platform/StartupNotification.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -28,6 +30,10 @@ class TestPlatform : public QObject {
     void fittedFontIsNarrowedJustEnough();
     void valueBoxHasSunkenEdgeUnlessTold();
     void warmUpThreadEndsWithItsOwner();
+    void keepOnTopOfferedWhereItWorks_data();
+    void keepOnTopOfferedWhereItWorks();
+    void launchTimeFromTheStartupId_data();
+    void launchTimeFromTheStartupId();
 };
 
 void TestPlatform::colourValuesAreBgr() {
@@ -148,6 +154,47 @@ void TestPlatform::warmUpThreadEndsWithItsOwner() {
         }
         QVERIFY(*finished); // joined when its owner goes, or the program would end at once
     }
+}
+
+void TestPlatform::keepOnTopOfferedWhereItWorks_data() {
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<std::optional<bool>>("managerKeepsAbove"); // nullopt: no manager announces features
+    QTest::addColumn<bool>("offered");
+    // Every name of Qt's Wayland plugin: Wayland has no request to keep a window above others.
+    for (const char* wayland :
+         {"wayland", "wayland-egl", "wayland-brcm", "wayland-xcomposite-egl", "wayland-xcomposite-glx"})
+        QTest::newRow(wayland) << QString::fromLatin1(wayland) << std::optional<bool>() << false;
+    QTest::newRow("X11, manager keeps above") << QStringLiteral("xcb") << std::optional<bool>(true) << true;
+    // Weston's manager for XWayland, for one, announces its features without it.
+    QTest::newRow("X11, manager without it") << QStringLiteral("xcb") << std::optional<bool>(false) << false;
+    QTest::newRow("X11, no manager says") << QStringLiteral("xcb") << std::optional<bool>() << true;
+    QTest::newRow("offscreen") << QStringLiteral("offscreen") << std::optional<bool>() << true;
+}
+
+void TestPlatform::keepOnTopOfferedWhereItWorks() {
+    QFETCH(QString, platform);
+    QFETCH(std::optional<bool>, managerKeepsAbove);
+    QFETCH(bool, offered);
+    QCOMPARE(canKeepOnTop(platform, managerKeepsAbove), offered);
+}
+
+void TestPlatform::launchTimeFromTheStartupId_data() {
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<std::optional<quint32>>("time");
+    using Time = std::optional<quint32>;
+    QTest::newRow("launcher's id") << QStringLiteral("xfce4-panel/1234-5-host_TIME123") << Time(123);
+    QTest::newRow("the last mark counts") << QStringLiteral("a_TIME5_TIME7") << Time(7);
+    QTest::newRow("largest X time") << QStringLiteral("x_TIME4294967295") << Time(4294967295u);
+    QTest::newRow("past 32 bits") << QStringLiteral("x_TIME4294967296") << Time();
+    QTest::newRow("not only digits") << QStringLiteral("x_TIME12ab") << Time();
+    QTest::newRow("a sign") << QStringLiteral("x_TIME+12") << Time();
+    QTest::newRow("no mark") << QStringLiteral("gnome-shell-1234") << Time();
+}
+
+void TestPlatform::launchTimeFromTheStartupId() {
+    QFETCH(QString, id);
+    QFETCH(std::optional<quint32>, time);
+    QCOMPARE(launch::launchTime(id), time);
 }
 
 QTEST_MAIN(TestPlatform)

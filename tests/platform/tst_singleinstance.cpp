@@ -187,6 +187,9 @@ void TestSingleInstance::activationTokenTravelsWithTheTitle_data() {
     QTest::addColumn<QString>("arrived");
     const QString launcher = QStringLiteral("gnome-shell/Orvane/1234-5-host_TIME123");
     QTest::newRow("given") << QByteArray() << launcher << launcher;
+    // On X11 the token is the launch's startup id, which may hold blanks, quotes and backslashes.
+    const QString startupId = QStringLiteral("menu \"2\" a\\b_TIME9");
+    QTest::newRow("X11 startup id") << QByteArray() << startupId << startupId;
     QTest::newRow("none") << QByteArray() << QString() << QString();
     QTest::newRow("exactly the limit") << QByteArray() << QString(1024, u't') << QString(1024, u't');
     // A token that could not be used is left out; the title still brings the window forward.

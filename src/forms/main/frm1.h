@@ -106,8 +106,8 @@ class frm1 : public QWidget {
     frm3* reportWindow() const;
 
     // A second copy of the program asks for this window; it comes forward only while its
-    // caption is exactly the title the other copy asked for. The activation token the other copy
-    // was started with, if any, lets it take the focus on Wayland.
+    // caption is exactly the title the other copy asked for. The token the other copy was started
+    // with, if any, lets it take the focus (Wayland's activation token, or X11's startup id).
     void restoreIfTitled(const QString& title, const QString& activationToken = {});
 
     // Form-level state.

@@ -13,6 +13,7 @@
 #include "platform/ArrowKeyFlags.h"
 #include "platform/BgrColour.h"
 #include "platform/EventComboBox.h"
+#include "platform/FixedBorder.h"
 #include "platform/Fonts.h"
 #include "platform/OnTop.h"
 #include "platform/PngPictures.h"
@@ -72,6 +73,8 @@ frm1::frm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     layout::applyColours(this, colour::kWindowBack, layout::kDefault);
     setFont(platform::uiFont(8.25));
     resize(designSize());
+    // The border is fixed, but the window can be maximised.
+    platform::holdSizeAgainstDrags(*this, designSize());
     buildControls();
     connectHandlers();
     Form_Load();

@@ -32,7 +32,8 @@ void frm1::Form_Resize() {
         return;
     placing_ = true;
     picTela_->move(panelHome_);
-    // The border is fixed: a drag on it snaps back to the design size.
+    // The border is fixed. The size hints keep most window managers from offering another size in a
+    // drag; where one does anyway, the window snaps back to the design size.
     if (size() != designSize())
         resize(designSize());
     layout::centreOnScreen(*this);

@@ -3,16 +3,19 @@
 
 #include "forms/common/ControlFactory.h"
 #include "forms/main/frm1.h"
+#include "platform/Activation.h"
 #include "platform/AppInfo.h"
 #include "platform/PngPictures.h"
 #include "platform/SingleInstance.h"
+#include "platform/StartupNotification.h"
 #include "platform/Twips.h"
 
 #include <QIcon>
 #include <QLabel>
 
-frmSplash::frmSplash(platform::SingleInstance& instance, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), instance_(instance) {
+frmSplash::frmSplash(platform::SingleInstance& instance, const QString& startupId, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), instance_(instance),
+      startupId_(startupId) {
     setObjectName(QStringLiteral("frmSplash"));
     const QRect whole = platform::twipsRect(0, 0, 6015, 3300);
     resize(whole.size());
@@ -31,10 +34,14 @@ std::unique_ptr<frm1> frmSplash::Form_Load() {
     const QString title = platform::startupTitle();
     main->setWindowTitle(title);
     lblVersao_->setText(platform::versionText());
-    // A desktop launcher gives the copy it starts a token that lets that copy take the focus on
-    // Wayland; this copy shows nothing, so it passes the token on to the copy that comes forward.
-    role_ = instance_.start(title, platform::SingleInstance::handOverDeadline,
-                            qEnvironmentVariable("XDG_ACTIVATION_TOKEN"));
+    // A desktop launcher gives the copy it starts a token that lets that copy take the focus; this
+    // copy shows nothing, so it passes the token on to the copy that comes forward.
+    role_ =
+        instance_.start(title, platform::SingleInstance::handOverDeadline, platform::launchToken(startupId_));
+    // No window of this copy will tell the launcher that its launch is over, so this copy does,
+    // whether the other copy comes forward or not.
+    if (role_ == platform::SingleInstance::Role::Secondary)
+        platform::launch::endLaunch(startupId_);
     if (role_ != platform::SingleInstance::Role::Primary)
         return nullptr;
     frm1* window = main.get();

@@ -14,7 +14,9 @@ class frm1;
 class frmSplash : public QWidget {
     Q_OBJECT
   public:
-    explicit frmSplash(platform::SingleInstance& instance, QWidget* parent = nullptr);
+    // startupId: the X11 startup id a desktop launcher gave this copy (DESKTOP_STARTUP_ID), if any.
+    explicit frmSplash(platform::SingleInstance& instance, const QString& startupId = {},
+                       QWidget* parent = nullptr);
 
     // Builds the main window and shows it, or, when another copy runs already, asks that copy
     // to come forward and returns nothing: this copy must then end without showing a window.
@@ -28,6 +30,7 @@ class frmSplash : public QWidget {
 
   private:
     platform::SingleInstance& instance_;
+    QString startupId_;
     platform::SingleInstance::Role role_ = platform::SingleInstance::Role::Primary;
     QLabel* picture_ = nullptr;
     QLabel* lblVersao_;
