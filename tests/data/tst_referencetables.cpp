@@ -8,8 +8,8 @@
 #include "data/ColourFunctions.h"
 #include "data/ColourText.h"
 #include "data/ElementTable.h"
+#include "CsvTable.h"
 
-#include <QFile>
 #include <QtTest>
 #include <algorithm>
 #include <map>
@@ -210,56 +210,12 @@ const KeptValue* keptValue(int z, ElementField field) {
     return nullptr;
 }
 
-// One line of a comma-separated file; a field in double quotes may hold commas and "" for a quote.
-QStringList splitCsvLine(const QString& line) {
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    for (qsizetype at = 0; at < line.size(); ++at) {
-        const QChar c = line[at];
-        if (quoted && c == u'"' && at + 1 < line.size() && line[at + 1] == u'"') {
-            field += c;
-            ++at;
-        } else if (c == u'"') {
-            quoted = !quoted;
-        } else if (c == u',' && !quoted) {
-            fields << field;
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    fields << field;
-    return fields;
-}
-
-// The rows of a reference table as maps from the header's column names to the texts.
-QList<QMap<QString, QString>> readTable(const QString& fileName) {
-    QFile file(QStringLiteral(ORVANE_REFERENCE_DIR "/") + fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        qFatal("cannot read %s", qPrintable(file.fileName()));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    const QStringList header = splitCsvLine(lines.value(0));
-    QList<QMap<QString, QString>> rows;
-    for (qsizetype n = 1; n < lines.size(); ++n) {
-        const QStringList fields = splitCsvLine(lines[n]);
-        if (fields.size() != header.size())
-            qFatal("%s line %lld: %lld fields, header has %lld", qPrintable(fileName), qlonglong(n + 1),
-                   qlonglong(fields.size()), qlonglong(header.size()));
-        QMap<QString, QString> row;
-        for (qsizetype column = 0; column < header.size(); ++column)
-            row[header[column]] = fields[column];
-        rows << row;
-    }
-    return rows;
-}
-
 // A reference table by file name, read once.
-const QList<QMap<QString, QString>>& referenceTable(const QString& fileName) {
-    static std::map<QString, QList<QMap<QString, QString>>> tables;
+const QList<CsvRow>& referenceTable(const QString& fileName) {
+    static std::map<QString, QList<CsvRow>> tables;
     auto found = tables.find(fileName);
     if (found == tables.end())
-        found = tables.emplace(fileName, readTable(fileName)).first;
+        found = tables.emplace(fileName, readCsv(QStringLiteral(ORVANE_REFERENCE_DIR "/") + fileName)).first;
     return found->second;
 }
 
@@ -269,16 +225,6 @@ QString referenceValue(const QString& fileName, const QString& column, int z) {
         if (row.value(QStringLiteral("Z")).toInt() == z)
             return row.value(column);
     return {};
-}
-
-const QList<QMap<QString, QString>>& ionisationTable() {
-    static const auto table = readTable(QStringLiteral("elements-ionisation.csv"));
-    return table;
-}
-
-const QList<QMap<QString, QString>>& shannonTable() {
-    static const auto table = readTable(QStringLiteral("shannon-ionic-radii.csv"));
-    return table;
 }
 
 // A positive decimal number as the reference prints it, rounded to `decimals` places, a half
@@ -296,7 +242,8 @@ QString roundedDecimal(const QString& number, int decimals) {
 }
 
 QString expectedIonisation(int z) {
-    const QString reference = ionisationTable()[z - 1].value(QStringLiteral("first_ionisation_energy_eV"));
+    const QString reference =
+        referenceValue(QStringLiteral("elements-ionisation.csv"), QStringLiteral("first_ionisation_energy_eV"), z);
     if (reference.isEmpty())
         return QStringLiteral("--- "); // the column's marker keeps its trailing blank
     for (const DecimalsRun& run : kIonisationDecimals)
@@ -306,9 +253,9 @@ QString expectedIonisation(int z) {
 }
 
 // Shannon's entries for one ion in one coordination (one per spin state where the table has two).
-QList<QMap<QString, QString>> shannonEntries(int z, int charge, const QString& coordination) {
-    QList<QMap<QString, QString>> entries;
-    for (const auto& row : shannonTable())
+QList<CsvRow> shannonEntries(int z, int charge, const QString& coordination) {
+    QList<CsvRow> entries;
+    for (const auto& row : referenceTable(QStringLiteral("shannon-ionic-radii.csv")))
         if (row.value(QStringLiteral("Z")).toInt() == z &&
             row.value(QStringLiteral("charge")).toInt() == charge &&
             row.value(QStringLiteral("coordination")) == coordination)
@@ -504,7 +451,7 @@ void TestReferenceTables::tablesCoverEveryElementInOrder() {
         }
     }
     QCOMPARE(referenceTable(QStringLiteral("radii-gaps.csv")).size(), 6);
-    QCOMPARE(shannonTable().size(), 492);
+    QCOMPARE(referenceTable(QStringLiteral("shannon-ionic-radii.csv")).size(), 492);
 }
 
 void TestReferenceTables::keptValuesAreStillDifferentAndNear() {
