@@ -1,23 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The view table: the names in the order the list adds them, each view's colour rule and legend,
-// the colours of the views that are not a plain colour function, and the legend rows.
+// The view table: the names in the order the list adds them, each view's colour rule and legend
+// (given/views.csv), the colours of the views that are not a plain colour function, and the legend
+// rows.
+#include "ColourFunctionsByName.h"
+#include "CsvTable.h"
 #include "data/CellGrid.h"
-#include "data/ColourFunctions.h"
 #include "data/ColourText.h"
 #include "data/Legends.h"
 #include "data/Views.h"
 
 #include <QtTest>
 #include <algorithm>
+#include <map>
 #include <set>
 
 using namespace TPDEQ;
-using ColourFunction = std::string (*)(std::int16_t);
-Q_DECLARE_METATYPE(ColourFunction)
 
 namespace {
 
 const TPDEQ::SwatchReader kStartColours = legends::swatchColour;
+
+const QList<CsvRow>& givenViews() {
+    static const QList<CsvRow> rows = readCsv(QStringLiteral(ORVANE_GIVEN_DIR "/views.csv"));
+    return rows;
+}
 
 std::uint32_t rgb(int red, int green, int blue) {
     return colour::fromRgb(red, green, blue);
@@ -40,71 +46,44 @@ class TestViews : public QObject {
 
 void TestViews::offeredNamesInShownOrder() {
     // Alphabetical without regard to case or accents; the animation draws from the first 19.
-    const std::vector<std::string_view> shown{
-        "Actinídios", "Aluminóides", "Blocos s, p, d, f", "Calcogênios", "Carbonóides",
-        "Condutividade Térmica a 300K", "Data da Descoberta", "Efeito Biológico", "Estado a 25°C",
-        "Estado a 700°C", "Gases Nobres", "Halogênios", "Lantanídeos", "Metais Alcalinos",
-        "Metais Alcalinos-Terrosos", "Metais Duros ou Dúcteis", "Metais Maleáveis", "Não-Metais (Ametais)",
-        "Nitrogenóides - Pnictogênios", "Número Atômico", "Propriedades", "Raio Atômico", "Rede Cristalográfica",
-        "Semi-Metais (Metalóides)", "Supercondutores em Baixas Temperaturas", "Terras Raras"};
+    std::map<int, std::string> listed;
+    for (const CsvRow& row : givenViews())
+        if (!row.value("listed").isEmpty())
+            listed[row.value("listed").toInt()] = row.value("view").toStdString();
+        else
+            QVERIFY2(views::findView(row.value("view").toStdString()), qPrintable(row.value("view")));
+    QCOMPARE(int(listed.size()), 26);
+    QCOMPARE(givenViews().size(), qsizetype(views::allViews().size())); // a row for every view
+    std::vector<std::string_view> shown;
+    for (const auto& [place, name] : listed)
+        shown.push_back(name);
     QCOMPARE(views::offeredNames(), shown);
-    for (const char* unoffered : {"Metais para Moeda", "Metais Preciosos", "Massa Atômica"})
-        QVERIFY(views::findView(unoffered));
     QVERIFY(!views::findView("propriedades") && !views::findView("Propriedades ")); // matched exactly
 }
 
 void TestViews::eachViewColoursByItsFunctionAndShowsItsLegend_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<ColourFunction>("function"); // null: not a plain colour function of Z
-    QTest::addColumn<int>("legend");     // -1: none
-    const auto row = [](const char* name, ColourFunction function, int legend) {
-        QTest::newRow(name) << QString::fromUtf8(name) << function << legend;
-    };
-    // clang-format off
-    row("Propriedades",                           nullptr,                  0);
-    row("Efeito Biológico",                       BiologicalEffectColor,    1);
-    row("Estado a 25°C",                          State25Color,             2);
-    row("Estado a 700°C",                         State700Color,            2);
-    row("Número Atômico",                         nullptr,                 -1);
-    row("Data da Descoberta",                     DiscoveryCenturyColor,    3);
-    row("Supercondutores em Baixas Temperaturas", SuperconductorColor,      4);
-    row("Blocos s, p, d, f",                      BlockColor,               5);
-    row("Rede Cristalográfica",                   nullptr,                  6);
-    row("Raio Atômico",                           AtomicRadiusColor,        7);
-    row("Metais Alcalinos",                       AlkaliMetalColor,         0);
-    row("Metais Alcalinos-Terrosos",              AlkalineEarthColor,       0);
-    row("Calcogênios",                            ChalcogenColor,          -1);
-    row("Halogênios",                             HalogenColor,             0);
-    row("Semi-Metais (Metalóides)",               MetalloidColor,           0);
-    row("Não-Metais (Ametais)",                   NonMetalColor,            0);
-    row("Gases Nobres",                           NobleGasColor,            0);
-    row("Lantanídeos",                            LanthanideColor,          0);
-    row("Actinídios",                             ActinideColor,            0);
-    row("Condutividade Térmica a 300K",           ThermalConductivityColor, 8);
-    row("Metais Maleáveis",                       MalleableMetalColor,      0);
-    row("Metais Duros ou Dúcteis",                HardDuctileMetalColor,    0);
-    row("Terras Raras",                           RareEarthColor,          -1);
-    row("Aluminóides",                            AluminiumFamilyColor,    -1);
-    row("Carbonóides",                            CarbonFamilyColor,       -1);
-    row("Nitrogenóides - Pnictogênios",           NitrogenFamilyColor,     -1);
-    row("Metais para Moeda",                      CoinageMetalColor,       -1);
-    row("Metais Preciosos",                       PreciousMetalColor,      -1);
-    row("Massa Atômica",                          nullptr,                 -1);
-    // clang-format on
+    QTest::addColumn<QString>("function"); // empty: not a plain colour function of Z
+    QTest::addColumn<int>("legend");       // -1: none
+    for (const CsvRow& row : givenViews())
+        QTest::newRow(qPrintable(row.value("view"))) << row.value("view") << row.value("function")
+                                                   << (row.value("legend").isEmpty() ? -1 : row.value("legend").toInt());
 }
 
 void TestViews::eachViewColoursByItsFunctionAndShowsItsLegend() {
     QFETCH(QString, name);
-    QFETCH(ColourFunction, function);
+    QFETCH(QString, function);
     QFETCH(int, legend);
     const views::View* view = views::findView(name.toStdString());
     QVERIFY(view);
     QCOMPARE(view->legend.value_or(-1), legend);
+    QVERIFY2(function.isEmpty() || kColourFunctions.contains(function), qPrintable(function));
     const views::CellColours colours = views::cellColours(*view, kStartColours);
     for (int i = 0; i < 118; ++i) {
-        QVERIFY2(colours[i], qPrintable(QString::number(i)));
-        if (function)
-            QCOMPARE(colours[i], colour::parseText(function(std::int16_t(i + 1))));
+        const QByteArray element = "element " + QByteArray::number(i + 1);
+        QVERIFY2(colours[i], element);
+        if (!function.isEmpty())
+            QVERIFY2(colours[i] == colour::parseText(kColourFunctions.value(function)(std::int16_t(i + 1))), element);
     }
 }
 
