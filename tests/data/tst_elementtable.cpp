@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The element table: the fixed rows, the markers, out-of-range lookups, and the rules that make
-// the 118 records hold together (shells, configuration, orbital, CAS check digits, text forms).
+// The element table: the fixed rows (given/element-rows.csv), the names (layout/cells.csv), the
+// markers, out-of-range lookups, and the rules that make the 118 records hold together (shells,
+// configuration, orbital, CAS check digits, text forms).
+#include "CsvTable.h"
+#include "ElementFields.h"
 #include "data/ElementTable.h"
 
 #include <QtTest>
@@ -20,6 +23,12 @@ ElementRecord record(int z) {
     if (!found)
         qFatal("no record for %d", z);
     return *found;
+}
+
+// The rows the program's given tables write out in full, kept exactly as given.
+const QList<CsvRow>& givenRows() {
+    static const QList<CsvRow> rows = readCsv(QStringLiteral(ORVANE_GIVEN_DIR "/element-rows.csv"));
+    return rows;
 }
 
 // Fields that the table stores with a deliberate trailing blank: (Z, field).
@@ -157,51 +166,23 @@ class TestElementTable : public QObject {
 };
 
 void TestElementTable::tellingRows_data() {
-    QTest::addColumn<int>("z");
-    QTest::addColumn<QStringList>("fields");
-    // clang-format off
-    QTest::newRow("hydrogen") << 1 << QStringList{
-        "Hidrogênio", "1", "1.00794(7)", "1", "1s1", "1s1", "-259.14 °C", "-252.87 °C", "0.0000899 g/cm³", "0.32 Å",
-        "2.08E-1", "2.08 Å", "14.1 cm³/mol", "2.20", "13.598 V", "---", "Do grego Hydro, 'gerar água'",
-        "Henry Cavendish / 1766 - Robert Boyle / 1671 (Inglaterra)", "Hydrogen", "1333-74-0"};
-    QTest::newRow("carbon") << 6 << QStringList{
-        "Carbono", "6", "12.0107(8)", "2,4", "1s2,2s2,2p2", "2p2", "3500 °C", "4827 °C", "2.62 g/cm³", "0.77 Å",
-        "2.60E-4 / 0.15E+4", "0.91 Å", "5.3 cm³/mol", "2.55", "11.26 V", "0.07",
-        "Do latim Carbonium, 'carvão de madeira'", "Antes de Cristo", "Carbon", "7440-44-0"};
-    QTest::newRow("iron") << 26 << QStringList{
-        "Ferro", "26", "55.845(2)", "2,8,14,2", "[Ar] 3d6,4s2", "3d6", "1535 °C", "2750 °C", "7.86 g/cm³", "1.17 Å",
-        "0.76E+2 / 0.64E+3", "1.26 Å", "7.1 cm³/mol", "1.83", "7.87 V", "11.2", "---", "Na Antigüidade", "Iron",
-        "7439-89-6"};
-    QTest::newRow("arsenic") << 33 << QStringList{
-        "Arsênio", "33", "74.92160(2)", "2,8,18,5", "[Ar] 3d10,4s2,4p3", "4p3", "817°C a 28 atm", "Sublima a 613 °C",
-        "5.72 g/cm³", "1.20 Å", "0.22E-3 / 0.47E+5", "1.39 Å", "13.1 cm³/mol", "2.18", "9.81 V", "3.8",
-        "Do lat. cient. arsenium", "Albertus Magnus / 1250 A.D", "Arsenic", "7440-38-2"};
-    QTest::newRow("gold") << 79 << QStringList{
-        "Ouro", "79", "196.966569(4)", "2,8,18,32,18,1", "[Xe] 4f14,5d10,6s1", "5d10", "1064.43 °C", "2807 °C",
-        "19.3 g/cm³", "1.34 Å", "1.37E+1", "1.39 Å", "10.2 cm³/mol", "2.54", "9.225 V", "9.4", "Do latim: auru",
-        "Na Antigüidade", "Gold", "7440-57-5"};
-    QTest::newRow("uranium") << 92 << QStringList{
-        "Urânio", "92", "238.02891(3)", "2,8,18,32,21,9,2", "[Rn] 5f3,6d1,7s2", "5f3", "1132 °C", "3818 °C",
-        "18.90 g/cm³", "1.42 Å", "1.11E+3 / 0.89E+4", "1.61 Å", "12.5 cm³/mol", "1.38", "6.05 V", "3.6",
-        "Do astrônimo Urano (q. v.) + -io³", "Martin Heinrich Klaproth / 1789", "Uranium", "7440-61-1"};
-    QTest::newRow("117") << 117 << QStringList{
-        "Ununséptio", "117", "---", "2,8,18,32,32,18,7", "[Rn] 5f14,6d10,7s27p5", "---", "---", "---", "---", "---",
-        "---", "---", "---", "---", "--- ", "---", "IUPAC - Do latim Unonoctium: um-um-sete.", "---", "Ununseptium",
-        "87658-56-8"};
-    QTest::newRow("118") << 118 << QStringList{
-        "Unonóctio", "118", "[294]", "2,8,18,32,32,18,8", "[Rn] 5f14,6d10,7s27p6", "---", "---", "---", "---", "---",
-        "---", "---", "---", "---", "--- ", "---", "IUPAC - Do latim Unonoctium: um-um-oito.",
-        "Dubna - Rússia e Lawrence em Berkeley - EUA / 2006", "Unonoctium", "54144-19-3"};
-    // clang-format on
+    QTest::addColumn<int>("row");
+    for (int n = 0; n < givenRows().size(); ++n)
+        QTest::addRow("%s %s", qPrintable(givenRows()[n].value("atomicNumber")),
+                      qPrintable(givenRows()[n].value("englishName"))) << n;
 }
 
 void TestElementTable::tellingRows() {
-    QFETCH(int, z);
-    QFETCH(QStringList, fields);
-    const ElementRecord row = record(z);
-    QCOMPARE(int(row.size()), 20);
-    for (int field = 0; field < 20; ++field)
-        QCOMPARE(QString::fromStdString(row[field]), fields[field]);
+    QFETCH(int, row);
+    QCOMPARE(givenRows().size(), 8);
+    const CsvRow& given = givenRows()[row];
+    const ElementRecord shownRow = record(given.value("atomicNumber").toInt());
+    QCOMPARE(int(shownRow.size()), 20);
+    for (int field = 0; field < 20; ++field) {
+        const QString shown = QString::fromStdString(shownRow[field]);
+        QVERIFY2(shown == given.value(kFieldNames[field]),
+                 qPrintable(kFieldNames[field] + ": '" + shown + "', given '" + given.value(kFieldNames[field]) + "'"));
+    }
 }
 
 void TestElementTable::markers() {
@@ -241,25 +222,14 @@ void TestElementTable::lookupsAreIndependent() {
 }
 
 void TestElementTable::namesAndNumbers() {
-    // clang-format off
-    const char* names[] = {
-        "Hidrogênio", "Hélio", "Lítio", "Berílio", "Boro", "Carbono", "Nitrogênio", "Oxigênio", "Flúor", "Neônio",
-        "Sódio", "Magnésio", "Alumínio", "Silício", "Fósforo", "Enxofre", "Cloro", "Argônio", "Potássio", "Cálcio",
-        "Escândio", "Titânio", "Vanádio", "Cromo", "Manganês", "Ferro", "Cobalto", "Níquel", "Cobre", "Zinco",
-        "Gálio", "Germânio", "Arsênio", "Selênio", "Bromo", "Criptônio", "Rubídio", "Estrôncio", "Ítrio", "Zircônio",
-        "Nióbio", "Molibdênio", "Tecnécio", "Rutênio", "Ródio", "Paládio", "Prata", "Cádmio", "Índio", "Estanho",
-        "Antimônio", "Telúrio", "Iodo", "Xenônio", "Césio", "Bário", "Lantânio", "Cério", "Praseodímio", "Neodímio",
-        "Promécio", "Samário", "Európio", "Gadolínio", "Térbio", "Disprósio", "Hólmio", "Érbio", "Túlio", "Itérbio",
-        "Lutécio", "Háfnio", "Tântalo", "Tungstênio", "Rênio", "Ósmio", "Irídio", "Platina", "Ouro", "Mercúrio",
-        "Tálio", "Chumbo", "Bismuto", "Polônio", "Astato", "Radônio", "Frâncio", "Rádio", "Actínio", "Tório",
-        "Protactínio", "Urânio", "Neptúnio", "Plutônio", "Amerício", "Cúrio", "Berquélio", "Califórnio", "Einstêinio",
-        "Férmio", "Mendelévio", "Nobélio", "Laurêncio", "Ruterfórdio", "Dúbnio", "Seabórgio", "Bóhrio", "Hássio",
-        "Meitnério", "Darmstádio", "Roentgênio", "Unúmbio", "Ununtrio", "Ununquádio", "Ununpentio", "Ununhéxio",
-        "Ununséptio", "Unonóctio"};
-    // clang-format on
+    const QList<CsvRow> cells = readCsv(QStringLiteral(ORVANE_LAYOUT_DIR "/cells.csv"));
+    QCOMPARE(cells.size(), 118);
     for (int z = 1; z <= 118; ++z) {
         const ElementRecord row = record(z);
-        QCOMPARE(row[Field::name], std::string(names[z - 1]));
+        const QString name = QString::fromStdString(row[Field::name]);
+        QCOMPARE(cells[z - 1].value("z"), QString::number(z));
+        QVERIFY2(name == cells[z - 1].value("name"), qPrintable(QStringLiteral("%1: %2, cells.csv %3")
+                                                                    .arg(z).arg(name, cells[z - 1].value("name"))));
         QCOMPARE(row[Field::atomicNumber], std::to_string(z));
     }
 }
@@ -394,10 +364,9 @@ std::optional<double> ionRadius(const std::string& text, const std::string& char
     return std::stod(text.substr(at - 4, 4));
 }
 
-constexpr int kExampleRows[] = {1, 6, 26, 33, 79, 92, 117, 118}; // kept exactly as given
-
 bool exampleRow(int z) {
-    return std::find(std::begin(kExampleRows), std::end(kExampleRows), z) != std::end(kExampleRows);
+    return std::any_of(givenRows().begin(), givenRows().end(),
+                       [z](const CsvRow& row) { return row.value("atomicNumber").toInt() == z; });
 }
 
 } // namespace
