@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The arrow-key steps for every element against the grid itself (the cell directly above or below,
-// the lanthanide row under period 7 and the actinide row under it), the Part's examples, and the
-// animation's draws.
+// the lanthanide row under period 7 and the actinide row under it), the given examples
+// (given/arrow-steps.csv), and the animation's draws.
+#include "CsvTable.h"
 #include "data/AnimationDraws.h"
 #include "data/ArrowSteps.h"
 #include "data/CellGrid.h"
@@ -76,20 +77,14 @@ void TestArrowSteps::rowsAreCountedFromTheTop() {
 }
 
 void TestArrowSteps::examples() {
-    // clang-format off
-    const std::pair<int, int> up[] = {{58, 104}, {71, 117}, {72, 40}, {89, 57}, {90, 58}, {104, 72}, {87, 55},
-                                      {31, 13}, {37, 19}, {39, 21}, {10, 2}, {11, 3}, {3, 1}};
-    const std::pair<int, int> down[] = {{104, 58}, {117, 71}, {40, 72}, {57, 89}, {58, 90}, {55, 87}, {13, 31},
-                                        {21, 39}, {38, 56}, {2, 10}, {4, 12}, {1, 3}};
-    // clang-format on
-    for (const auto& [from, to] : up)
-        QCOMPARE(targetOf(keys::Arrow::Up, from), std::optional(to));
-    for (const auto& [from, to] : down)
-        QCOMPARE(targetOf(keys::Arrow::Down, from), std::optional(to));
-    for (int z : {1, 2, 4, 5, 6, 7, 8, 9, 21, 25, 30, 57})
-        QVERIFY(!targetOf(keys::Arrow::Up, z));
-    for (int z : {39, 87, 95, 103, 118})
-        QVERIFY(!targetOf(keys::Arrow::Down, z));
+    // An empty `to`: the key does nothing from there.
+    const QList<CsvRow> steps = readCsv(QStringLiteral(ORVANE_GIVEN_DIR "/arrow-steps.csv"));
+    QCOMPARE(steps.size(), 42);
+    for (const CsvRow& row : steps) {
+        const auto arrow = row.value("arrow") == u"Up" ? keys::Arrow::Up : keys::Arrow::Down;
+        const auto to = row.value("to").isEmpty() ? std::nullopt : std::optional(row.value("to").toInt());
+        QVERIFY2(targetOf(arrow, row.value("from").toInt()) == to, qPrintable(row.value("arrow") + " from " + row.value("from")));
+    }
 }
 
 void TestArrowSteps::rightAndLeftStopAtTheEnds() {
