@@ -3,12 +3,14 @@
 // and against the laws that link its fields to each other and to the classification views. Every
 // row outside the fixed ones carries the table's own digits where the rows follow that table, or
 // lies within a stated band where the table is another edition; the few values kept on purpose
-// and the exceptions to each law are listed below with their reason.
+// and the exceptions to each law are listed, each with its reason, in kept-values.csv,
+// other-coordinations.csv and law-exceptions.csv there.
+#include "CsvTable.h"
+#include "ElementFields.h"
 #include "data/CellGrid.h"
 #include "data/ColourFunctions.h"
 #include "data/ColourText.h"
 #include "data/ElementTable.h"
-#include "CsvTable.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -19,90 +21,12 @@ using TPDEQ::ElementField;
 
 namespace {
 
-constexpr int kFixedRows[] = {1, 6, 26, 33, 79, 92, 117, 118}; // kept exactly as given
-
+// The rows the program's given tables write out in full: kept exactly as given, not compared here.
 bool fixedRow(int z) {
-    return std::find(std::begin(kFixedRows), std::end(kFixedRows), z) != std::end(kFixedRows);
+    static const QList<CsvRow> given = readCsv(QStringLiteral(ORVANE_GIVEN_DIR "/element-rows.csv"));
+    return std::any_of(given.begin(), given.end(),
+                       [z](const CsvRow& row) { return row.value("atomicNumber").toInt() == z; });
 }
-
-constexpr const char* kMeasuredGas = "measured density of the gas at 0 °C and 1 atm, within 2 % of the "
-                                     "ideal-gas value the table gives";
-
-constexpr const char* kFixedMarker = "the table's own definition fixes the marker \"--- \" for 85 and 103 to 118; "
-                                    "the later measurements (At 2013, Lr 2015) are left out";
-
-constexpr const char* kNamedLater = "the systematic name of the time: the element was named after the table was "
-                                   "written (Copernicium 2010, Flerovium and Livermorium 2012)";
-constexpr const char* kOtherCovalentSet = "the classic chart the column follows and bodr's set of covalent radii "
-                                          "differ by more than 0.12 Å here";
-constexpr const char* kOtherMetallicRadius = "the row's chart and pymatgen's metallic radius (another structure or "
-                                             "another correction to twelvefold coordination) differ by more than 0.05 Å";
-constexpr const char* kOtherResistivity = "the CRC resistivity the row follows and pymatgen's differ by more than 7 % "
-                                          "(another sample or temperature)";
-constexpr const char* kOtherRadiusClass = "the view classes this element by another radius than the row's atomic radius";
-constexpr const char* kWholeFSeries = "the view puts the whole lanthanide and actinide series in the f block, although "
-                                      "this atom's last electron goes into a d orbital";
-
-// A value that deliberately differs from the table: the row keeps exactly `text`. Where the table
-// has a number, the kept value must still lie within `tolerance` (relative) of it.
-struct KeptValue {
-    int z;
-    ElementField field;
-    const char* text;
-    double tolerance;
-    const char* reason;
-};
-
-// clang-format off
-const KeptValue kKeptValues[] = {
-    {2,  TPDEQ::ElementField::meltingPoint, "-272 °C a 26 atm",   0,    "helium has no melting point at 1 atm; this is the one under pressure"},
-    {2,  TPDEQ::ElementField::density,      "0.0001785 g/cm³",    0.02, kMeasuredGas},
-    {7,  TPDEQ::ElementField::density,      "0.001251 g/cm³",     0.02, kMeasuredGas},
-    {8,  TPDEQ::ElementField::density,      "0.001429 g/cm³",     0.02, kMeasuredGas},
-    {9,  TPDEQ::ElementField::density,      "0.001696 g/cm³",     0.02, kMeasuredGas},
-    {10, TPDEQ::ElementField::density,      "0.0009002 g/cm³",    0.02, kMeasuredGas},
-    {17, TPDEQ::ElementField::density,      "0.003214 g/cm³",     0.02, kMeasuredGas},
-    {18, TPDEQ::ElementField::density,      "0.001784 g/cm³",     0.02, kMeasuredGas},
-    {36, TPDEQ::ElementField::density,      "0.003749 g/cm³",     0.02, kMeasuredGas},
-    {54, TPDEQ::ElementField::density,      "0.005894 g/cm³",     0.02, kMeasuredGas},
-    {86, TPDEQ::ElementField::density,      "0.00973 g/cm³",      0.02, kMeasuredGas},
-    {55, TPDEQ::ElementField::ionicRadius,  "1.69E+1 ",           0.02, "Pauling's radius with its trailing blank, as the table's own definition fixes it"},
-    {85, TPDEQ::ElementField::ionizationEnergy, "--- ",           0,    kFixedMarker},
-    {103, TPDEQ::ElementField::ionizationEnergy, "--- ",          0,    kFixedMarker},
-    {89,  ElementField::atomicMass,        "[227.0277]", 1e-6, "227Ac is 227.0277521 u: the row differs in the last digit only"},
-    {43,  ElementField::atomicMass,        "[98.9072]",  0.011, "the table's own definition gives this text for 43; 98Tc, the longest-lived nuclide, is 97.9072 u"},
-    {112, ElementField::englishName,       "Ununbium",    0,   kNamedLater},
-    {114, ElementField::englishName,       "Ununquadium", 0,   kNamedLater},
-    {116, ElementField::englishName,       "Ununhexium",  0,   kNamedLater},
-    {65,  ElementField::electronegativity, "1.20", 0.1,  "no value from bond energies; the row keeps 1.20, between Gd 1.20 and Dy 1.22; pymatgen estimates 1.1"},
-    {86,  ElementField::electronegativity, "---",  0,    "shown as for He, Ne and Ar; pymatgen's 2.2 is an estimate and bodr gives none"},
-    {103, ElementField::electronegativity, "---",  0,    "no measured value; pymatgen's 1.3 is an estimate and bodr gives none"},
-    {2,   ElementField::covalentRadius,    "0.93 Å", 2,  kOtherCovalentSet},
-    {25,  ElementField::covalentRadius,    "1.17 Å", 0.2, kOtherCovalentSet},
-    {29,  ElementField::covalentRadius,    "1.17 Å", 0.2, kOtherCovalentSet},
-    {42,  ElementField::covalentRadius,    "1.30 Å", 0.2, kOtherCovalentSet},
-    {43,  ElementField::covalentRadius,    "1.27 Å", 0.2, kOtherCovalentSet},
-    {47,  ElementField::covalentRadius,    "1.34 Å", 0.2, kOtherCovalentSet},
-    {74,  ElementField::covalentRadius,    "1.30 Å", 0.2, kOtherCovalentSet},
-    {75,  ElementField::covalentRadius,    "1.28 Å", 0.2, kOtherCovalentSet},
-    {86,  ElementField::covalentRadius,    "---",    0,   "the classic chart gives radon no covalent radius; bodr gives 1.45 Å"},
-    {19,  ElementField::atomicRadius,      "2.27 Å", 0.1, kOtherMetallicRadius},
-    {31,  ElementField::atomicRadius,      "1.41 Å", 0.1, kOtherMetallicRadius},
-    {37,  ElementField::atomicRadius,      "2.48 Å", 0.1, kOtherMetallicRadius},
-    {55,  ElementField::atomicRadius,      "2.65 Å", 0.1, kOtherMetallicRadius},
-    {58,  ElementField::atomicRadius,      "1.82 Å", 0.1, "the row gives the radius of gamma cerium, pymatgen 1.707 Å (collapsed alpha cerium)"},
-    {83,  ElementField::atomicRadius,      "1.70 Å", 0.1, kOtherMetallicRadius},
-    {84,  ElementField::atomicRadius,      "1.76 Å", 0.2, kOtherMetallicRadius},
-    {94,  ElementField::atomicRadius,      "1.59 Å", 0.1, kOtherMetallicRadius},
-    {88,  ElementField::atomicRadius,      "---",    0,   "the chart the column follows gives radium none; pymatgen gives 2.293 Å"},
-    {99,  ElementField::atomicRadius,      "---",    0,   "the chart the column follows gives einsteinium none; pymatgen gives 1.86 Å"},
-    {37,  ElementField::conductivity,      "8.3",    0.2, kOtherResistivity},
-    {43,  ElementField::conductivity,      "5.0",    0.2, kOtherResistivity},
-    {58,  ElementField::conductivity,      "1.2",    0.2, kOtherResistivity},
-    {81,  ElementField::conductivity,      "5.6",    0.2, kOtherResistivity},
-    {83,  ElementField::conductivity,      "0.86",   0.2, kOtherResistivity},
-    {61,  ElementField::conductivity,      "---",    0,   "the row gives promethium no conductivity; pymatgen's resistivity is an estimate (\"about 75\")"},
-};
 
 // One column of a reference table and the field of the element table it checks. Where the rows
 // follow the table, the row writes the table's own digits (with `unit`), or the same number within
@@ -119,6 +43,7 @@ struct ReferenceColumn {
     double perUnit = 0; // when set, the row shows perUnit / reference (a conductivity from a resistivity)
 };
 
+// clang-format off
 const ReferenceColumn kColumns[] = {
     // The tables the rows were revised against.
     {"elements-thermal.csv",  "melting_C",                 ElementField::meltingPoint,      " °C",    0},
@@ -136,63 +61,6 @@ const ReferenceColumn kColumns[] = {
     {"elements-pymatgen.csv", "resistivity_1e-8_ohm_m",    ElementField::conductivity,      nullptr,  0.07, true, 100},
 };
 
-// Elements that a law below does not hold for, each with its reason.
-struct LawException {
-    const char* law;
-    int z;
-    const char* reason;
-};
-
-const LawException kLawExceptions[] = {
-    {"Wiedemann-Franz", 79, "fixed row: its conductivity 9.4 is a fifth of gold's 45 (resistivity 2.2e-8 ohm m)"},
-    {"Wiedemann-Franz", 88, "radium's resistivity (1e-6 ohm m) and thermal conductivity (19 W/m/K) are rough estimates"},
-    {"AtomicRadiusColor", 5,  kOtherRadiusClass},
-    {"AtomicRadiusColor", 14, kOtherRadiusClass},
-    {"AtomicRadiusColor", 25, kOtherRadiusClass},
-    {"AtomicRadiusColor", 48, kOtherRadiusClass},
-    {"AtomicRadiusColor", 57, kOtherRadiusClass},
-    {"AtomicRadiusColor", 63, kOtherRadiusClass},
-    {"AtomicRadiusColor", 72, kOtherRadiusClass},
-    {"AtomicRadiusColor", 90, kOtherRadiusClass},
-    {"ThermalConductivityColor", 4,  "the view follows the CRC's 200 W/m/K; pymatgen gives 190"},
-    {"ThermalConductivityColor", 31, "the view follows the CRC's 40.6 W/m/K; pymatgen gives 29"},
-    {"State25Color", 87,  "the row's melting point of francium (21 °C, an estimate) lies below 25 °C; the view shows it solid"},
-    {"State700Color", 88, "radium melts at 696 °C, just below 700 °C; the view shows it solid"},
-    {"State700Color", 93, "neptunium melts at 644 °C; the view shows it solid at 700 °C"},
-    {"State700Color", 94, "plutonium melts at 640 °C; the view shows it solid at 700 °C"},
-    {"BlockColor", 57,  kWholeFSeries},
-    {"BlockColor", 71,  kWholeFSeries},
-    {"BlockColor", 89,  kWholeFSeries},
-    {"BlockColor", 90,  kWholeFSeries},
-    {"BlockColor", 103, kWholeFSeries},
-    {"DiscoveryCenturyColor", 4,   "the view dates beryllium by the metal (1828), the row by the oxide (1798)"},
-    {"DiscoveryCenturyColor", 15,  "the view places phosphorus in the 18th century, the row gives Brand's 1669"},
-    {"DiscoveryCenturyColor", 30,  "the view counts zinc as known before the 18th century, the row gives Marggraf's isolation (1746)"},
-    {"DiscoveryCenturyColor", 39,  "the view dates yttrium by the metal (1828), the row by the earth (1794)"},
-    {"DiscoveryCenturyColor", 40,  "the view dates zirconium by the metal (1824), the row by the earth (1789)"},
-    {"DiscoveryCenturyColor", 51,  "the view places antimony in the 18th century, the row says it was known in antiquity"},
-    {"DiscoveryCenturyColor", 60,  "the view dates neodymium by the pure metal (20th century), the row by the separation (1885)"},
-    {"DiscoveryCenturyColor", 63,  "the view dates europium by its first spectral lines (1896), the row by the separation (1901)"},
-    {"DiscoveryCenturyColor", 67,  "the view dates holmium by the pure element (20th century), the row by the spectra (1878, 1879)"},
-    {"DiscoveryCenturyColor", 70,  "the view dates ytterbium by the metal (20th century), the row by the earth (1878)"},
-    {"DiscoveryCenturyColor", 78,  "the view counts platinum as known before the 18th century, the row gives Ulloa's description (1735)"},
-    {"DiscoveryCenturyColor", 92,  "fixed row; the view dates uranium by the metal (1841), the row by the oxide (1789)"},
-    {"DiscoveryCenturyColor", 110, "the view dates darmstadtium by its confirmation and name (2003), the row by the first synthesis (1994)"},
-};
-
-// Ions that Shannon gives no octahedral (VI) radius: the row shows the radius of this coordination.
-struct OtherCoordination {
-    int z;
-    int charge;
-    const char* coordination;
-    const char* reason;
-};
-
-const OtherCoordination kOtherCoordinations[] = {
-    {7,  -3, "IV",   "N3- is listed in fourfold coordination only"},
-    {88,  2, "VIII", "Ra2+ is listed in eight- and twelvefold coordination only; VIII is the nearer"},
-};
-
 // The decimals the ionisation energies are shown with, by runs of atomic numbers.
 struct DecimalsRun {
     int from;
@@ -203,13 +71,6 @@ struct DecimalsRun {
 constexpr DecimalsRun kIonisationDecimals[] = {{1, 60, 3}, {61, 92, 2}, {93, 99, 3}, {100, 103, 2}};
 // clang-format on
 
-const KeptValue* keptValue(int z, ElementField field) {
-    for (const KeptValue& kept : kKeptValues)
-        if (kept.z == z && kept.field == field)
-            return &kept;
-    return nullptr;
-}
-
 // A reference table by file name, read once.
 const QList<CsvRow>& referenceTable(const QString& fileName) {
     static std::map<QString, QList<CsvRow>> tables;
@@ -217,6 +78,16 @@ const QList<CsvRow>& referenceTable(const QString& fileName) {
     if (found == tables.end())
         found = tables.emplace(fileName, readCsv(QStringLiteral(ORVANE_REFERENCE_DIR "/") + fileName)).first;
     return found->second;
+}
+
+// A value that deliberately differs from the tables, as kept-values.csv lists it: the row keeps
+// exactly `text`; where the table has a number, the kept value lies within `tolerance` (relative)
+// of it. Null where the row follows the tables.
+const CsvRow* keptValue(int z, ElementField field) {
+    for (const CsvRow& kept : referenceTable(QStringLiteral("kept-values.csv")))
+        if (kept.value("z").toInt() == z && fieldNamed(kept.value("field")) == field)
+            return &kept;
+    return nullptr;
 }
 
 // The value a table gives element z in one column; empty where the table has no row for z.
@@ -263,13 +134,13 @@ QList<CsvRow> shannonEntries(int z, int charge, const QString& coordination) {
     return entries;
 }
 
-// Shannon's ionic radius of one ion: octahedral (VI) unless listed above, in the usual spin state
+// Shannon's ionic radius of one ion: octahedral (VI) unless other-coordinations.csv lists it, in the usual spin state
 // (high spin, but low spin for Co3+ and Ni3+).
 QString shannonRadius(int z, int charge) {
     QString coordination = QStringLiteral("VI");
-    for (const OtherCoordination& other : kOtherCoordinations)
-        if (other.z == z && other.charge == charge)
-            coordination = QString::fromUtf8(other.coordination);
+    for (const CsvRow& other : referenceTable(QStringLiteral("other-coordinations.csv")))
+        if (other.value("z").toInt() == z && other.value("charge").toInt() == charge)
+            coordination = other.value("coordination");
     const bool lowSpin = charge == 3 && (z == 27 || z == 28);
     const auto entries = shannonEntries(z, charge, coordination);
     for (const auto& entry : entries)
@@ -340,8 +211,9 @@ bool agrees(const ReferenceColumn& column, const QString& text, const QString& r
 }
 
 bool lawException(const char* law, int z) {
-    return std::any_of(std::begin(kLawExceptions), std::end(kLawExceptions), [&](const LawException& e) {
-        return e.z == z && qstrcmp(e.law, law) == 0;
+    const QList<CsvRow>& exceptions = referenceTable(QStringLiteral("law-exceptions.csv"));
+    return std::any_of(exceptions.begin(), exceptions.end(), [&](const CsvRow& exception) {
+        return exception.value("z").toInt() == z && exception.value("law") == QLatin1String(law);
     });
 }
 
@@ -455,36 +327,39 @@ void TestReferenceTables::tablesCoverEveryElementInOrder() {
 }
 
 void TestReferenceTables::keptValuesAreStillDifferentAndNear() {
-    for (const KeptValue& kept : kKeptValues) {
-        const QByteArray where = QByteArray::number(kept.z) + "/" + QByteArray::number(int(kept.field));
-        QVERIFY2(!fixedRow(kept.z), where);
-        QVERIFY2(QString::fromUtf8(kept.reason).size() > 10, where);
-        if (kept.field != ElementField::ionizationEnergy && kept.field != ElementField::ionicRadius) {
+    for (const CsvRow& kept : referenceTable(QStringLiteral("kept-values.csv"))) {
+        const int z = kept.value("z").toInt();
+        const ElementField field = fieldNamed(kept.value("field"));
+        const QByteArray where = (kept.value("z") + u' ' + kept.value("field")).toUtf8();
+        QVERIFY2(!fixedRow(z), where);
+        QVERIFY2(kept.value("reason").size() > 10, where);
+        if (field != ElementField::ionizationEnergy && field != ElementField::ionicRadius) {
             // Compared in referenceColumns; it must meet a table there.
             QVERIFY2(std::any_of(std::begin(kColumns), std::end(kColumns), [&](const ReferenceColumn& column) {
-                         return column.field == kept.field &&
-                                !referenceValue(QString::fromLatin1(column.file), QString::fromLatin1(column.column), kept.z).isEmpty();
+                         return column.field == field &&
+                                !referenceValue(QString::fromLatin1(column.file), QString::fromLatin1(column.column), z).isEmpty();
                      }),
                      where);
             continue;
         }
-        const QString reference = expectedText(kept.z, kept.field);
+        const QString reference = expectedText(z, field);
         // An entry whose value now equals the table's is stale and must go.
-        QVERIFY2(QString::fromUtf8(kept.text) != reference, where);
-        const auto number = numbersIn(kept.field, reference);
-        if (!number.isEmpty() && kept.tolerance > 0) {
-            const auto value = numbersIn(kept.field, QString::fromUtf8(kept.text));
+        QVERIFY2(kept.value("text") != reference, where);
+        const auto number = numbersIn(field, reference);
+        if (!number.isEmpty() && kept.value("tolerance").toDouble() > 0) {
+            const auto value = numbersIn(field, kept.value("text"));
             QVERIFY2(!value.isEmpty(), where);
-            QVERIFY2(std::abs(value[0] / number[0] - 1) <= kept.tolerance, where);
+            QVERIFY2(std::abs(value[0] / number[0] - 1) <= kept.value("tolerance").toDouble(), where);
         }
     }
     // A coordination other than VI is used only while Shannon gives the ion no VI radius.
-    for (const OtherCoordination& other : kOtherCoordinations) {
-        const QByteArray where = QByteArray::number(other.z) + "/" + QByteArray::number(other.charge);
-        QVERIFY2(QString::fromUtf8(other.reason).size() > 10, where);
-        QVERIFY2(shannonEntries(other.z, other.charge, QStringLiteral("VI")).isEmpty(), where);
-        QVERIFY2(!shannonEntries(other.z, other.charge, QString::fromUtf8(other.coordination)).isEmpty(),
-                 where);
+    for (const CsvRow& other : referenceTable(QStringLiteral("other-coordinations.csv"))) {
+        const int z = other.value("z").toInt();
+        const int charge = other.value("charge").toInt();
+        const QByteArray where = (other.value("z") + u'/' + other.value("charge")).toUtf8();
+        QVERIFY2(other.value("reason").size() > 10, where);
+        QVERIFY2(shannonEntries(z, charge, QStringLiteral("VI")).isEmpty(), where);
+        QVERIFY2(!shannonEntries(z, charge, other.value("coordination")).isEmpty(), where);
     }
 }
 
@@ -508,13 +383,13 @@ void TestReferenceTables::referenceColumns() {
     QFETCH(QString, reference);
     const ReferenceColumn& table = kColumns[column];
     const QString text = elementText(z, table.field);
-    if (const KeptValue* kept = keptValue(z, table.field)) {
-        QCOMPARE(text, QString::fromUtf8(kept->text));
+    if (const CsvRow* kept = keptValue(z, table.field)) {
+        QCOMPARE(text, kept->value("text"));
         // Still different from the table (else the entry is stale), and near it where it has a number.
         QVERIFY2(!agrees(table, text, reference), qPrintable(text + " now agrees with " + reference));
         const auto value = numbersIn(table.field, text);
-        if (kept->tolerance > 0)
-            QVERIFY2(!value.isEmpty() && std::abs(value[0] / expectedNumber(table, reference) - 1) <= kept->tolerance,
+        if (const double tolerance = kept->value("tolerance").toDouble(); tolerance > 0)
+            QVERIFY2(!value.isEmpty() && std::abs(value[0] / expectedNumber(table, reference) - 1) <= tolerance,
                      qPrintable(text + " against " + reference));
         return;
     }
@@ -537,8 +412,8 @@ void TestReferenceTables::ionisationAndIonicRadii() {
     QFETCH(int, z);
     QFETCH(int, field);
     const auto column = ElementField(field);
-    const KeptValue* kept = keptValue(z, column);
-    QCOMPARE(elementText(z, column), kept ? QString::fromUtf8(kept->text) : expectedText(z, column));
+    const CsvRow* kept = keptValue(z, column);
+    QCOMPARE(elementText(z, column), kept ? kept->value("text") : expectedText(z, column));
 }
 
 void TestReferenceTables::wiedemannFranz() {
