@@ -9,8 +9,8 @@
 
 using ColourFunction = std::string (*)(std::int16_t);
 
-#define ORVANE_BY_NAME(function) {QStringLiteral(#function), TPDEQ::function}
 // clang-format off
+#define ORVANE_BY_NAME(function) {QStringLiteral(#function), TPDEQ::function}
 inline const QMap<QString, ColourFunction> kColourFunctions = {
     ORVANE_BY_NAME(AlkaliMetalColor), ORVANE_BY_NAME(AlkalineEarthColor), ORVANE_BY_NAME(ChalcogenColor),
     ORVANE_BY_NAME(HalogenColor), ORVANE_BY_NAME(MetalloidColor), ORVANE_BY_NAME(NobleGasColor),

@@ -6,10 +6,12 @@
 
 #include <QStringList>
 
+// clang-format off
 inline const QStringList kFieldNames = {
     "name", "atomicNumber", "atomicMass", "shells", "configuration", "orbital", "meltingPoint", "boilingPoint",
     "density", "covalentRadius", "ionicRadius", "atomicRadius", "atomicVolume", "electronegativity",
     "ionizationEnergy", "conductivity", "nameOrigin", "discovery", "englishName", "casNumber"};
+// clang-format on
 
 // The field a table names; a name that is none ends the test run.
 inline TPDEQ::ElementField fieldNamed(const QString& name) {

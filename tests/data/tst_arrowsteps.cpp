@@ -83,7 +83,8 @@ void TestArrowSteps::examples() {
     for (const CsvRow& row : steps) {
         const auto arrow = row.value("arrow") == u"Up" ? keys::Arrow::Up : keys::Arrow::Down;
         const auto to = row.value("to").isEmpty() ? std::nullopt : std::optional(row.value("to").toInt());
-        QVERIFY2(targetOf(arrow, row.value("from").toInt()) == to, qPrintable(row.value("arrow") + " from " + row.value("from")));
+        QVERIFY2(targetOf(arrow, row.value("from").toInt()) == to,
+                 qPrintable(row.value("arrow") + " from " + row.value("from")));
     }
 }
 

@@ -99,11 +99,11 @@ void TestColours::everyElementInEveryFunction() {
     }
     const ColourFunction colourOf = kColourFunctions.value(function);
     for (int z = 1; z <= 118; ++z) {
-        const std::string colourOfZ = expected.count(z) ? expected[z] : everyOther;
-        QVERIFY2(!colourOfZ.empty(), qPrintable(QStringLiteral("no class for %1").arg(z)));
-        const std::string shown = colourOf(std::int16_t(z));
-        QVERIFY2(shown == colourOfZ, qPrintable(QStringLiteral("%1 gives %2, the table %3")
-                                                    .arg(z).arg(shown.c_str(), colourOfZ.c_str())));
+        const QString shown = QString::fromStdString(colourOf(std::int16_t(z)));
+        const QString given = QString::fromStdString(expected.count(z) ? expected[z] : everyOther);
+        QVERIFY2(!given.isEmpty(), qPrintable(QStringLiteral("no class for %1").arg(z)));
+        QVERIFY2(shown == given,
+                 qPrintable(QStringLiteral("%1 gives %2, the table %3").arg(z).arg(shown, given)));
     }
     for (int z : {0, -1, 119, 32767})
         QCOMPARE(colourOf(std::int16_t(z)), everyOther);

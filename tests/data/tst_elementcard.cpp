@@ -38,7 +38,8 @@ void TestElementCard::boxTexts() {
     QCOMPARE(readCsv(QStringLiteral(ORVANE_GIVEN_DIR "/card-boxes.csv")).size(), 3);
     // Box 0 shows the CAS number, boxes 1 to 18 the record's fields of the same index, 19 to 21
     // the decoded lattice, state and origin.
-    const QStringList boxes = QStringList{"casNumber"} + kFieldNames.mid(1, 18) + QStringList{"lattice", "state", "origin"};
+    const QStringList boxes =
+        QStringList{"casNumber"} + kFieldNames.mid(1, 18) + QStringList{"lattice", "state", "origin"};
     const auto shown = card::boxTexts(given.value("atomicNumber").toInt());
     QCOMPARE(int(shown.size()), boxes.size());
     for (int n = 0; n < boxes.size(); ++n) {

@@ -169,7 +169,8 @@ void TestElementTable::tellingRows_data() {
     QTest::addColumn<int>("row");
     for (int n = 0; n < givenRows().size(); ++n)
         QTest::addRow("%s %s", qPrintable(givenRows()[n].value("atomicNumber")),
-                      qPrintable(givenRows()[n].value("englishName"))) << n;
+                      qPrintable(givenRows()[n].value("englishName")))
+            << n;
 }
 
 void TestElementTable::tellingRows() {
@@ -181,7 +182,8 @@ void TestElementTable::tellingRows() {
     for (int field = 0; field < 20; ++field) {
         const QString shown = QString::fromStdString(shownRow[field]);
         QVERIFY2(shown == given.value(kFieldNames[field]),
-                 qPrintable(kFieldNames[field] + ": '" + shown + "', given '" + given.value(kFieldNames[field]) + "'"));
+                 qPrintable(kFieldNames[field] + ": '" + shown + "', given '" +
+                            given.value(kFieldNames[field]) + "'"));
     }
 }
 
@@ -228,8 +230,9 @@ void TestElementTable::namesAndNumbers() {
         const ElementRecord row = record(z);
         const QString name = QString::fromStdString(row[Field::name]);
         QCOMPARE(cells[z - 1].value("z"), QString::number(z));
-        QVERIFY2(name == cells[z - 1].value("name"), qPrintable(QStringLiteral("%1: %2, cells.csv %3")
-                                                                    .arg(z).arg(name, cells[z - 1].value("name"))));
+        QVERIFY2(
+            name == cells[z - 1].value("name"),
+            qPrintable(QStringLiteral("%1: %2, cells.csv %3").arg(z).arg(name, cells[z - 1].value("name"))));
         QCOMPARE(row[Field::atomicNumber], std::to_string(z));
     }
 }

@@ -113,8 +113,8 @@ QString roundedDecimal(const QString& number, int decimals) {
 }
 
 QString expectedIonisation(int z) {
-    const QString reference =
-        referenceValue(QStringLiteral("elements-ionisation.csv"), QStringLiteral("first_ionisation_energy_eV"), z);
+    const QString reference = referenceValue(QStringLiteral("elements-ionisation.csv"),
+                                             QStringLiteral("first_ionisation_energy_eV"), z);
     if (reference.isEmpty())
         return QStringLiteral("--- "); // the column's marker keeps its trailing blank
     for (const DecimalsRun& run : kIonisationDecimals)
@@ -134,8 +134,8 @@ QList<CsvRow> shannonEntries(int z, int charge, const QString& coordination) {
     return entries;
 }
 
-// Shannon's ionic radius of one ion: octahedral (VI) unless other-coordinations.csv lists it, in the usual spin state
-// (high spin, but low spin for Co3+ and Ni3+).
+// Shannon's ionic radius of one ion: octahedral (VI) unless other-coordinations.csv lists it, in the usual
+// spin state (high spin, but low spin for Co3+ and Ni3+).
 QString shannonRadius(int z, int charge) {
     QString coordination = QStringLiteral("VI");
     for (const CsvRow& other : referenceTable(QStringLiteral("other-coordinations.csv")))
@@ -335,11 +335,10 @@ void TestReferenceTables::keptValuesAreStillDifferentAndNear() {
         QVERIFY2(kept.value("reason").size() > 10, where);
         if (field != ElementField::ionizationEnergy && field != ElementField::ionicRadius) {
             // Compared in referenceColumns; it must meet a table there.
-            QVERIFY2(std::any_of(std::begin(kColumns), std::end(kColumns), [&](const ReferenceColumn& column) {
-                         return column.field == field &&
-                                !referenceValue(QString::fromLatin1(column.file), QString::fromLatin1(column.column), z).isEmpty();
-                     }),
-                     where);
+            const auto meetsATable = [&](const ReferenceColumn& column) {
+                return column.field == field && !referenceValue(column.file, column.column, z).isEmpty();
+            };
+            QVERIFY2(std::any_of(std::begin(kColumns), std::end(kColumns), meetsATable), where);
             continue;
         }
         const QString reference = expectedText(z, field);
@@ -389,7 +388,8 @@ void TestReferenceTables::referenceColumns() {
         QVERIFY2(!agrees(table, text, reference), qPrintable(text + " now agrees with " + reference));
         const auto value = numbersIn(table.field, text);
         if (const double tolerance = kept->value("tolerance").toDouble(); tolerance > 0)
-            QVERIFY2(!value.isEmpty() && std::abs(value[0] / expectedNumber(table, reference) - 1) <= tolerance,
+            QVERIFY2(!value.isEmpty() &&
+                         std::abs(value[0] / expectedNumber(table, reference) - 1) <= tolerance,
                      qPrintable(text + " against " + reference));
         return;
     }

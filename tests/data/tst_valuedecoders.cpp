@@ -60,7 +60,8 @@ void TestValueDecoders::everyElementInItsGroup() {
     for (int z = 1; z <= 118; ++z) {
         const QString shown = QString::fromStdString(decode(std::int16_t(z)));
         const QString group = expected.count(z) ? expected[z] : everyOther;
-        QVERIFY2(shown == group, qPrintable(QStringLiteral("%1 gives %2, the table %3").arg(z).arg(shown, group)));
+        QVERIFY2(shown == group,
+                 qPrintable(QStringLiteral("%1 gives %2, the table %3").arg(z).arg(shown, group)));
     }
     QCOMPARE(histogram(decode), counts);
 }

@@ -66,8 +66,9 @@ void TestViews::eachViewColoursByItsFunctionAndShowsItsLegend_data() {
     QTest::addColumn<QString>("function"); // empty: not a plain colour function of Z
     QTest::addColumn<int>("legend");       // -1: none
     for (const CsvRow& row : givenViews())
-        QTest::newRow(qPrintable(row.value("view"))) << row.value("view") << row.value("function")
-                                                   << (row.value("legend").isEmpty() ? -1 : row.value("legend").toInt());
+        QTest::newRow(qPrintable(row.value("view")))
+            << row.value("view") << row.value("function")
+            << (row.value("legend").isEmpty() ? -1 : row.value("legend").toInt());
 }
 
 void TestViews::eachViewColoursByItsFunctionAndShowsItsLegend() {
@@ -83,7 +84,8 @@ void TestViews::eachViewColoursByItsFunctionAndShowsItsLegend() {
         const QByteArray element = "element " + QByteArray::number(i + 1);
         QVERIFY2(colours[i], element);
         if (!function.isEmpty())
-            QVERIFY2(colours[i] == colour::parseText(kColourFunctions.value(function)(std::int16_t(i + 1))), element);
+            QVERIFY2(colours[i] == colour::parseText(kColourFunctions.value(function)(std::int16_t(i + 1))),
+                     element);
     }
 }
 
