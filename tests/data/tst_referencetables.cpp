@@ -57,7 +57,7 @@ const ReferenceColumn kColumns[] = {
     // Other editions: a band.
     {"elements-bodr.csv",     "covalent_radius_A",         ElementField::covalentRadius,    nullptr,  0.12},
     {"elements-bodr.csv",     "discovery_year",            ElementField::discovery,         nullptr,  2},
-    {"elements-pymatgen.csv", "metallic_radius_A",         ElementField::atomicRadius,      nullptr,  0.05},
+    {"elements-pymatgen.csv", "metallic_radius_A",         ElementField::atomicRadius,      nullptr,  0.03},
     {"elements-pymatgen.csv", "resistivity_1e-8_ohm_m",    ElementField::conductivity,      nullptr,  0.07, true, 100},
 };
 
