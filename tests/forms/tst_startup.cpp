@@ -115,7 +115,62 @@ class RootWatch {
     QByteArrayList messages;
     QList<Activation> activations;
 
+    // Maps a window of this client's own and has the window manager make it the active one, as if
+    // the user were working in another program; returns the X server's time then.
+    xcb_timestamp_t workElsewhere() {
+        own_ = xcb_generate_id(c_);
+        const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_create_window(c_, XCB_COPY_FROM_PARENT, own_, root_, 0, 0, 200, 100, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &events);
+        xcb_map_window(c_, own_);
+        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, own_, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 5,
+                            "outro");
+        xcb_flush(c_);
+        xcb_timestamp_t now = 0; // the time of the property change, as the server reports it
+        while (!now) {
+            xcb_generic_event_t* event = xcb_wait_for_event(c_);
+            if (!event)
+                return 0;
+            const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+            if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY && change->window == own_)
+                now = change->time;
+            std::free(event);
+        }
+        xcb_client_message_event_t request{};
+        request.response_type = XCB_CLIENT_MESSAGE;
+        request.format = 32;
+        request.window = own_;
+        request.type = activate_;
+        request.data.data32[0] = 2; // a pager's request: the user asked for it
+        request.data.data32[1] = now;
+        xcb_send_event(c_, 0, root_,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&request));
+        xcb_flush(c_);
+        return now;
+    }
+
+    // The title of the window the window manager says is active (its _NET_WM_NAME, else WM_NAME).
+    QString activeTitle() {
+        const QByteArray active = property(root_, activate_, XCB_ATOM_WINDOW);
+        if (active.size() < 4)
+            return {};
+        const xcb_window_t window = *reinterpret_cast<const xcb_window_t*>(active.constData());
+        const QByteArray name = property(window, atom("_NET_WM_NAME"), atom("UTF8_STRING"));
+        return QString::fromUtf8(name.isEmpty() ? property(window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING) : name);
+    }
+
   private:
+    QByteArray property(xcb_window_t window, xcb_atom_t name, xcb_atom_t type) {
+        xcb_get_property_reply_t* reply =
+            xcb_get_property_reply(c_, xcb_get_property(c_, 0, window, name, type, 0, 1024), nullptr);
+        const QByteArray value = reply ? QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                                                    xcb_get_property_value_length(reply))
+                                       : QByteArray();
+        std::free(reply);
+        return value;
+    }
+
     xcb_atom_t atom(const char* name) {
         xcb_intern_atom_reply_t* reply =
             xcb_intern_atom_reply(c_, xcb_intern_atom(c_, 0, std::uint16_t(qstrlen(name)), name), nullptr);
@@ -127,6 +182,7 @@ class RootWatch {
     xcb_connection_t* c_;
     xcb_window_t root_ = 0;
     xcb_atom_t begin_ = 0, more_ = 0, activate_ = 0;
+    xcb_window_t own_ = 0;
     QHash<xcb_window_t, QByteArray> partial_;
 };
 
@@ -444,8 +500,9 @@ void TestStartup::secondCopyEndsTheLaunchOnX11_data() {
     QTest::addColumn<bool>("realFirstCopy"); // false: a stand-in that takes the hand-over and no more
     QTest::addColumn<QString>("startupId");
     QTest::addColumn<QByteArray>("message");
+    // (%1: the X server's time when the launch starts.)
     QTest::newRow("the first copy comes forward at the launch's time")
-        << true << QStringLiteral("some-id_TIME123") << QByteArray("remove: ID=some-id_TIME123");
+        << true << QStringLiteral("some-id_TIME%1") << QByteArray("remove: ID=some-id_TIME%1");
     // Blanks, quotes and backslashes are quoted and escaped; the id reaches the first copy whole.
     QTest::newRow("an id that needs quoting") << false << QStringLiteral("menu \"2\" a\\b_TIME9")
                                               << QByteArray("remove: ID=\"menu \\\"2\\\" a\\\\b_TIME9\"");
@@ -472,7 +529,16 @@ void TestStartup::secondCopyEndsTheLaunchOnX11() {
     else
         first.start(QStringLiteral(INSTANCE_PROBE_PATH), {names.lockPath, names.serverName});
     QVERIFY(soon([&] { return QFile::exists(names.serverName); }, kCopyMs));
-
+    // The user is working in another window when the launcher starts the second copy (once the
+    // first copy's window has come up and taken the focus, as a new window does).
+    if (realFirstCopy)
+        QVERIFY(soon([&] { return watch.activeTitle() == platform::startupTitle(); }, kCopyMs));
+    const xcb_timestamp_t launched = realFirstCopy ? watch.workElsewhere() : 0;
+    if (realFirstCopy) {
+        QVERIFY(soon([&] { return watch.activeTitle() == QLatin1String("outro"); }, kCopyMs));
+        startupId = startupId.arg(launched);
+        message = QString::fromLatin1(message).arg(launched).toLatin1();
+    }
     environment.insert(QStringLiteral("DESKTOP_STARTUP_ID"), startupId);
     QProcess second;
     second.setProcessEnvironment(environment);
@@ -481,14 +547,18 @@ void TestStartup::secondCopyEndsTheLaunchOnX11() {
     QVERIFY(endedWell(second));
     // The first copy asks to come forward at the time of the user's click, as an application.
     const auto atLaunchTime = [&] {
-        return std::any_of(watch.activations.begin(), watch.activations.end(),
-                           [](const RootWatch::Activation& a) { return a.source == 1 && a.time == 123; });
+        return std::any_of(
+            watch.activations.begin(), watch.activations.end(),
+            [&](const RootWatch::Activation& a) { return a.source == 1 && a.time == launched; });
     };
     QVERIFY(soon([&] {
         watch.read();
         return !watch.messages.isEmpty() && (!realFirstCopy || atLaunchTime());
     }));
     QCOMPARE(watch.messages, QByteArrayList{message});
+    // And it is the active window now, not only raised or shown.
+    if (realFirstCopy)
+        QVERIFY(soon([&] { return watch.activeTitle() == platform::startupTitle(); }, kCopyMs));
     if (!realFirstCopy) {
         QVERIFY(soon([&] { return first.canReadLine(); }));
         QCOMPARE(first.readLine(), QByteArray("primary\n"));
