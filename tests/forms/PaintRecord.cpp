@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PaintRecord.h"
 
+#include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QWidget>
-#include <climits>
 #include <optional>
 
 namespace {
@@ -28,47 +28,46 @@ class RecordingEngine : public QPaintEngine {
     }
     void drawRects(const QRectF* rects, int count) override {
         for (int n = 0; n < count; ++n)
-            addArea(rects[n], QPainterPath());
+            addArea(rects[n]);
     }
     void drawRects(const QRect* rects, int count) override {
         for (int n = 0; n < count; ++n)
-            addArea(QRectF(rects[n]), QPainterPath());
+            addArea(rects[n]);
     }
-    void drawPath(const QPainterPath& path) override { addArea(path.boundingRect(), path); }
+    void drawPath(const QPainterPath& path) override { addArea(path.boundingRect()); }
     void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override {
-        addArea(QPolygonF(QList<QPointF>(points, points + count)).boundingRect(), QPainterPath());
+        addArea(QPolygonF(QList<QPointF>(points, points + count)).boundingRect());
     }
+    void drawEllipse(const QRectF& rect) override { addArea(rect); }
     void drawLines(const QLineF* lines, int count) override {
         for (int n = 0; n < count; ++n)
             add({Painted::Outline, QRectF(lines[n].p1(), lines[n].p2()).normalized(), {}, {}, penColour()});
     }
-    void drawEllipse(const QRectF& rect) override { addArea(rect, QPainterPath()); }
-    void drawPixmap(const QRectF& target, const QPixmap&, const QRectF&) override {
-        add({Painted::Picture, target, {}, {}, {}});
-    }
+    void drawPixmap(const QRectF& target, const QPixmap&, const QRectF&) override { addPicture(target); }
     void drawImage(const QRectF& target, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {
-        add({Painted::Picture, target, {}, {}, {}});
+        addPicture(target);
     }
     void drawTiledPixmap(const QRectF& target, const QPixmap&, const QPointF&) override {
-        add({Painted::Picture, target, {}, {}, {}});
+        addPicture(target);
     }
 
   private:
     QColor penColour() const {
-        const QPen pen = painter()->pen();
-        return pen.style() == Qt::NoPen ? QColor() : pen.color();
+        return painter()->pen().style() == Qt::NoPen ? QColor() : painter()->pen().color();
     }
-    static QColor brushColour(const QBrush& brush) {
-        if (const QGradient* gradient = brush.gradient(); gradient && !gradient->stops().isEmpty())
-            return gradient->stops().first().second;
-        return brush.style() == Qt::NoBrush ? QColor() : brush.color();
-    }
-    void addArea(const QRectF& rect, const QPainterPath&) {
-        if (const QColor fill = brushColour(painter()->brush()); fill.isValid() && fill.alpha() > 0)
+    void addArea(const QRectF& rect) {
+        const QBrush brush = painter()->brush();
+        const QGradient* gradient = brush.gradient();
+        const QColor fill = gradient && !gradient->stops().isEmpty()
+                                ? gradient->stops().first().second // its first stop
+                            : brush.style() == Qt::NoBrush ? QColor()
+                                                           : brush.color();
+        if (fill.isValid() && fill.alpha() > 0)
             add({Painted::Fill, rect, {}, {}, fill});
         if (const QColor pen = penColour(); pen.isValid() && pen.alpha() > 0)
             add({Painted::Outline, rect, {}, {}, pen});
     }
+    void addPicture(const QRectF& target) { add({Painted::Picture, target, {}, {}, {}}); }
     // Keeps what shows inside the clip, in the device's pixels.
     void add(Painted item) {
         const QTransform& toDevice = painter()->deviceTransform();
@@ -76,60 +75,26 @@ class RecordingEngine : public QPaintEngine {
         std::optional<QRectF> clip;
         if (!systemClip().isEmpty())
             clip = QRectF(systemClip().boundingRect());
-        if (painter()->hasClipping()) {
-            const QRectF own = toDevice.mapRect(painter()->clipBoundingRect());
-            clip = clip ? *clip & own : own;
-        }
-        if (clip) {
-            if (!clip->intersects(item.rect.adjusted(0, 0, 0.01, 0.01)))
-                return;
-            if (item.kind == Painted::Fill)
-                item.rect &= *clip;
-        }
+        if (painter()->hasClipping())
+            clip = toDevice.mapRect(painter()->clipBoundingRect()) &
+                   clip.value_or(item.rect.adjusted(-1, -1, 1, 1));
+        if (clip && !clip->intersects(item.rect.adjusted(0, 0, 0.01, 0.01)))
+            return;
+        if (clip && item.kind == Painted::Fill)
+            item.rect &= *clip;
         items_.append(item);
     }
 
     QList<Painted>& items_;
 };
 
-// A paint device of the window's size at 96 dpi whose engine records into a list.
-class RecordingDevice : public QPaintDevice {
+// An image of the window's size at 96 dpi whose painter records instead of drawing.
+class RecordingDevice : public QImage {
   public:
-    RecordingDevice(QSize size, QList<Painted>& items) : size_(size), engine_(items) {}
-    ~RecordingDevice() override = default;
+    RecordingDevice(QSize size, QList<Painted>& items) : QImage(size, QImage::Format_RGB32), engine_(items) {}
     QPaintEngine* paintEngine() const override { return &engine_; }
 
-  protected:
-    int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-        case PdmWidth:
-            return size_.width();
-        case PdmHeight:
-            return size_.height();
-        case PdmWidthMM:
-            return size_.width() * 254 / 960;
-        case PdmHeightMM:
-            return size_.height() * 254 / 960;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDepth:
-            return 32;
-        case PdmNumColors:
-            return INT_MAX;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
-        default:
-            return 0;
-        }
-    }
-
   private:
-    QSize size_;
     mutable RecordingEngine engine_;
 };
 
@@ -154,8 +119,8 @@ PaintRecord PaintRecord::of(QWidget& window) {
 
 std::optional<QColor> PaintRecord::colourAt(QPointF point) const {
     // A one-pixel outline of x, y, w, h covers the pixels from x to x + w on its edges.
-    const auto onOutline = [point](const QRectF& r) {
-        const auto within = [](double v, double from, double to) { return v >= from && v < to; };
+    const auto within = [](double v, double from, double to) { return v >= from && v < to; };
+    const auto onOutline = [&](const QRectF& r) {
         return within(point.x(), r.left(), r.right() + 1) && within(point.y(), r.top(), r.bottom() + 1) &&
                !(within(point.x(), r.left() + 1, r.right()) && within(point.y(), r.top() + 1, r.bottom()));
     };

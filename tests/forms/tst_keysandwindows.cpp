@@ -104,13 +104,9 @@ void TestKeysAndWindows::arrowKeysMoveTheSelection_data() {
     QTest::addColumn<int>("from"); // atomic numbers
     QTest::addColumn<QString>("keys");
     QTest::addColumn<int>("to");
+    // (Where each arrow leads from every element is checked without the window.)
     QTest::newRow("right at the end") << 118 << "R" << 118;
-    QTest::newRow("left at the start") << 1 << "L" << 1;
-    QTest::newRow("right across rows 56-57") << 56 << "R" << 57;
-    QTest::newRow("right across rows 71-72") << 71 << "R" << 72;
     QTest::newRow("up Ce to Rf") << 58 << "U" << 104;
-    QTest::newRow("down La to Ac") << 57 << "D" << 89;
-    QTest::newRow("down Y: nothing") << 39 << "D" << 39;
     QTest::newRow("up Fe: nothing") << 26 << "U" << 26;
     QTest::newRow("right then down in one tick") << 58 << "RD" << 91;
     QTest::newRow("all four in one tick: right, left, up, down") << 30 << "DURL" << 48;

@@ -359,6 +359,14 @@ class TestPainted : public QObject {
         QVERIFY2(listed.isEmpty(), qPrintable(QString(where) + QStringLiteral(": ") + listed.join(u';')));   \
     } while (false)
 
+std::unique_ptr<frm1> shownWindow() {
+    auto window = makeWindow();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        QTest::qFail("the window never showed", __FILE__, __LINE__);
+    return window;
+}
+
 void TestPainted::recordKeepsTextAsText() {
     // One caption drawn is one text recorded, with its font, colour and place, never a path.
     QLabel label(QStringLiteral("Orvane"));
@@ -374,14 +382,12 @@ void TestPainted::recordKeepsTextAsText() {
 }
 
 void TestPainted::mainWindowForEveryElement() {
-    const auto window = makeWindow();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const auto window = shownWindow();
     QCOMPARE(window->size(), pixels(0, 0, 11355, 8130).size().toSize());
+    CHECK("start", legendDifferences(PaintRecord::of(*window), QStringLiteral("Propriedades")));
     for (int z = 1; z <= 118; ++z) {
         list(*window, "cmbN")->setListIndex(z - 1);
-        child<QLineEdit>(*window, "txtBusca")
-            ->setText(caption(QStringLiteral("{symbol}"), {z})); // as if typed
+        child<QLineEdit>(*window, "txtBusca")->setText(caption(QStringLiteral("{symbol}"), {z})); // as typed
         CHECK(QString::number(z), windowDifferences(PaintRecord::of(*window), QStringLiteral("frm1"), {z}));
     }
 }
@@ -405,10 +411,8 @@ void TestPainted::cellsAndHeadings() {
     QPalette palette = before;
     palette.setColor(QPalette::WindowText, QColor(0x12, 0x34, 0x56));
     QApplication::setPalette(palette);
-    const auto window = makeWindow();
+    const auto window = shownWindow();
     QApplication::setPalette(before);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     list(*window, "cmbN")->setListIndex(z - 1);
     child<QPushButton>(*window, numbers ? "cmdSimb2" : "cmdSimb1")->click();
     child<QPushButton>(*window, families ? "optCol(0)" : "optCol(1)")->click();
@@ -421,9 +425,7 @@ void TestPainted::cellsAndHeadings() {
 void TestPainted::everyView() {
     // Each view, applied from the one before it: its legend, and every cell in the view's colour
     // with its caption, font and text colour unchanged.
-    const auto window = makeWindow();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const auto window = shownWindow();
     auto* views = list(*window, "cmbTab");
     QCOMPARE(layoutTable("views.csv").size(), views->count());
     for (int k = 0; k < views->count(); ++k) {
@@ -438,34 +440,37 @@ void TestPainted::everyView() {
 }
 
 void TestPainted::otherWindows() {
-    const auto window = makeWindow();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const auto window = shownWindow();
     const Shown iron{26};
     list(*window, "cmbN")->setListIndex(iron.z - 1);
-    // The report, from its top: the element's data as the detail panel shows it, caption by caption.
+    // The report, its top and then its end: the element's data as the detail panel shows it,
+    // caption by caption, 24 lines.
     QStringList report = {QStringLiteral("Nome = ") + caption(QStringLiteral("{entry}"), iron),
                           QStringLiteral("Símbolo = Fe"), QStringLiteral("Cas-ID = ") + boxText(iron.z, 0)};
     for (const CsvRow& row : layoutTable("controls.csv"))
         if (row.value("name").startsWith(QLatin1String("lblNome(")))
             report << row.value("caption") + QStringLiteral(" = ") +
                           boxText(iron.z, row.value("name").mid(8).chopped(1).toInt());
-    QVERIFY(whileModal([&] { window->cmdRel_Click(); },
-                       [&](QWidget* modal) {
-                           const PaintRecord record = PaintRecord::of(*modal);
-                           const int bar =
-                               modal->style()->pixelMetric(QStyle::PM_ScrollBarExtent); // the two scroll bars
-                           const QRectF all = record.area;
-                           QStringList found = windowDifferences(record, QStringLiteral("frm3"), iron,
-                                                                 {all.adjusted(all.width() - bar, 0, 0, 0),
-                                                                  all.adjusted(0, all.height() - bar, 0, 0)});
-                           QStringList lines;
-                           for (const Painted& text : record.visibleTexts)
-                               lines << text.text;
-                           if (lines.size() < 12 || lines != report.mid(0, lines.size()))
-                               found << QStringLiteral("the report shows %1").arg(lines.join(u'|'));
-                           CHECK("frm3", found);
-                       }));
+    QVERIFY(whileModal(
+        [&] { window->cmdRel_Click(); },
+        [&](QWidget* modal) {
+            const int bar = modal->style()->pixelMetric(QStyle::PM_ScrollBarExtent); // the two scroll bars
+            const QRectF all(QPointF(), modal->size());
+            const QList<QRectF> bars = {all.adjusted(all.width() - bar, 0, 0, 0),
+                                        all.adjusted(0, all.height() - bar, 0, 0)};
+            QStringList found =
+                windowDifferences(PaintRecord::of(*modal), QStringLiteral("frm3"), iron, bars);
+            QStringList top, end;
+            for (QStringList* lines : {&top, &end}) {
+                for (const Painted& text : PaintRecord::of(*modal).visibleTexts)
+                    *lines << text.text;
+                QTest::keyClick(child(*modal, "txtRel"), Qt::Key_End, Qt::ControlModifier);
+            }
+            if (top != report.mid(0, top.size()) || end != report.mid(report.size() - end.size()) ||
+                top.size() + end.size() < report.size())
+                found << QStringLiteral("the report shows %1 ... %2").arg(top.join(u'|'), end.join(u'|'));
+            CHECK("frm3", found);
+        }));
     frmSobre about(window.get());
     about.show();
     child<QLineEdit>(about, "txtSite")->deselect(); // the box's own colours, not the selection's
