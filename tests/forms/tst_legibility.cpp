@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How long texts are made to fit, measured with the real font: a value too wide for its box is drawn
-// narrower or, past the narrowest font, shown whole in the box's tool tip; the supplied rows fit
-// their boxes at the boxes' own fonts; every cell's caption fits, bold too, in both caption modes;
-// the borders of the labels that have one show. (That every text shown lies inside its place is
-// checked where the windows are painted.)
+// narrower or, past the narrowest font, shown whole in the box's tool tip; every cell's caption
+// fits, bold too, in both caption modes; the borders of the labels that have one show. (That every text shown lies inside its place, and
+// that the supplied rows fit their boxes at the boxes' own fonts, is checked where the windows are
+// painted.)
 #include "FormTestSupport.h"
 
 #include "platform/Fonts.h"
@@ -30,7 +30,6 @@ class TestLegibility : public QObject {
     Q_OBJECT
   private slots:
     void everyValueFitsOrShowsWhole();
-    void suppliedValuesFitAtTheBoxFont();
     void cellCaptionsFit_data();
     void cellCaptionsFit();
     void bordersShow_data();
@@ -64,33 +63,6 @@ void TestLegibility::everyValueFitsOrShowsWhole() {
     QCOMPARE(box(*window, 6)->toolTip(), QStringLiteral("grau(s) Celsius"));
 }
 
-void TestLegibility::suppliedValuesFitAtTheBoxFont() {
-    // The eight rows given in full keep their texts even where a box must narrow or tip them;
-    // every other row is written to fit each box at the font the box was given.
-    constexpr int kFixedRows[] = {1, 6, 26, 33, 79, 92, 117, 118};
-    const auto window = makeWindow();
-    window->show();
-    QStringList cut;
-    for (int z = 1; z <= 118; ++z) {
-        if (std::find(std::begin(kFixedRows), std::end(kFixedRows), z) != std::end(kFixedRows))
-            continue;
-        list(*window, "cmbN")->setListIndex(z - 1);
-        for (int n = 0; n < 22; ++n) {
-            const auto* value = box(*window, n);
-            const int width = QFontMetrics(value->ownFont()).horizontalAdvance(value->text());
-            if (width > value->textRoom() || value->font() != value->ownFont())
-                cut << QStringLiteral("%1 box %2: %3 (%4 px in %5)")
-                           .arg(z)
-                           .arg(n)
-                           .arg(value->text())
-                           .arg(width)
-                           .arg(value->textRoom());
-        }
-    }
-    for (const QString& line : cut) // the failure message alone would be cut short
-        qWarning("%s", qPrintable(line));
-    QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("%1 values do not fit").arg(cut.size())));
-}
 
 
 void TestLegibility::cellCaptionsFit_data() {

@@ -385,10 +385,19 @@ void TestPainted::mainWindowForEveryElement() {
     const auto window = shownWindow();
     QCOMPARE(window->size(), pixels(0, 0, 11355, 8130).size().toSize());
     CHECK("start", legendDifferences(PaintRecord::of(*window), QStringLiteral("Propriedades")));
+    // Every row but the eight given in full is written to fit each box at the box's own font.
+    QList<int> givenInFull;
+    for (const CsvRow& row : readCsv(QStringLiteral(ORVANE_LAYOUT_DIR "/../given/element-rows.csv")))
+        givenInFull << row.value("atomicNumber").toInt();
     for (int z = 1; z <= 118; ++z) {
         list(*window, "cmbN")->setListIndex(z - 1);
         child<QLineEdit>(*window, "txtBusca")->setText(caption(QStringLiteral("{symbol}"), {z})); // as typed
-        CHECK(QString::number(z), windowDifferences(PaintRecord::of(*window), QStringLiteral("frm1"), {z}));
+        const PaintRecord record = PaintRecord::of(*window);
+        QStringList found = windowDifferences(record, QStringLiteral("frm1"), {z});
+        for (const Painted& text : record.textsIn(pixels(210, 5100, 10935, 3045))) // the detail panel
+            if (text.font.stretch() != 0 && text.font.stretch() != 100 && !givenInFull.contains(z))
+                found << QStringLiteral("\"%1\" drawn narrower").arg(text.text);
+        CHECK(QString::number(z), found);
     }
 }
 
