@@ -17,7 +17,9 @@ LocalConnection::LocalConnection(UniqueFd fd, qsizetype limit, QObject* parent)
     connect(notifier_, &QSocketNotifier::activated, this, &LocalConnection::readAvailable);
 }
 
-LocalConnection::~LocalConnection() { close(); }
+LocalConnection::~LocalConnection() {
+    close();
+}
 
 void LocalConnection::readAvailable() {
     if (ended())

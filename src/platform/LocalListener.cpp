@@ -32,7 +32,9 @@ void removeFolder(const QByteArray& folder, const QByteArray& socketFile) {
 
 LocalListener::LocalListener(QObject* parent) : QObject(parent) {}
 
-LocalListener::~LocalListener() { close(); }
+LocalListener::~LocalListener() {
+    close();
+}
 
 bool LocalListener::listen(const QString& path, int backlog, QString* error) {
     QString ignored;

@@ -49,7 +49,7 @@ class LocalListener : public QObject {
 
     UniqueFd fd_;
     QSocketNotifier* notifier_ = nullptr;
-    QByteArray path_; // the socket file, in the file system's encoding
+    QByteArray path_;  // the socket file, in the file system's encoding
     dev_t device_ = 0; // and which file it is, so a newer one at the same path is left alone
     ino_t inode_ = 0;
 };

@@ -68,7 +68,8 @@ bool sendToLocalSocket(const QString& path, const QByteArray& bytes, QDeadlineTi
     qsizetype sent = 0;
     while (sent < bytes.size()) {
         // MSG_NOSIGNAL: a listener that has already dropped us gives an error, not a SIGPIPE.
-        const ssize_t n = ::send(fd.get(), bytes.constData() + sent, std::size_t(bytes.size() - sent), MSG_NOSIGNAL);
+        const ssize_t n =
+            ::send(fd.get(), bytes.constData() + sent, std::size_t(bytes.size() - sent), MSG_NOSIGNAL);
         if (n > 0)
             sent += qsizetype(n);
         else if (n < 0 && errno == EINTR)
