@@ -48,10 +48,14 @@ void LocalConnection::readAvailable() {
 }
 
 void LocalConnection::close() {
-    // The notifier goes before the descriptor, so the event loop never watches a number that the
-    // next socket opened may reuse.
-    delete notifier_;
-    notifier_ = nullptr;
+    // The notifier stops watching before the descriptor closes, so the event loop never watches a
+    // number that the next socket opened may reuse. It may be the one whose signal runs now, so it
+    // goes later.
+    if (notifier_) {
+        notifier_->setEnabled(false);
+        notifier_->deleteLater();
+        notifier_ = nullptr;
+    }
     fd_.reset();
 }
 

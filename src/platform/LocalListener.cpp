@@ -90,9 +90,11 @@ bool LocalListener::listen(const QString& path, int backlog, QString* error) {
 void LocalListener::close() {
     if (!fd_)
         return;
-    // The notifier goes before the descriptor, so the event loop never watches a number that the
-    // next socket opened may reuse.
-    delete notifier_;
+    // The notifier stops watching before the descriptor closes, so the event loop never watches a
+    // number that the next socket opened may reuse. It may be the one whose signal runs now, so it
+    // goes later.
+    notifier_->setEnabled(false);
+    notifier_->deleteLater();
     notifier_ = nullptr;
     fd_.reset();
     struct stat file {};
