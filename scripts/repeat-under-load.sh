@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-30}
-pattern=${2:-'tst_keysandwindows|tst_startup|tst_singleinstance|tst_atspi_table|tst_waylandsession|tst_placement|tst_soak|install_after_run'}
+pattern=${2:-'tst_keysandwindows|tst_startup|tst_singleinstance|tst_localsocket|tst_atspi_table|tst_waylandsession|tst_placement|tst_soak|install_after_run'}
 [ -d build ] || { echo "build/ is missing: run scripts/build.sh first" >&2; exit 2; }
 mapfile -t tests < <(cd build && ctest -N -R "$pattern" | sed -n 's/^ *Test *#[0-9]*: //p')
 [ ${#tests[@]} -gt 0 ] || { echo "no test matches: $pattern" >&2; exit 2; }

@@ -2,13 +2,14 @@
 #include "platform/SingleInstance.h"
 
 #include "platform/HandoverFrame.h"
+#include "platform/LocalConnection.h"
+#include "platform/LocalListener.h"
+#include "platform/LocalSend.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -23,6 +24,8 @@ namespace {
 constexpr int maxSocketPath = 100;
 constexpr int retryPauseMs = 50;
 constexpr int maxFrame = handover::kMaxFrame;
+// Connections the kernel queues while this copy is busy; beyond them a later copy waits to connect.
+constexpr int listenBacklog = 4 * SingleInstance::maxConnections;
 
 } // namespace
 
@@ -53,8 +56,8 @@ SingleInstance::SingleInstance(Names names, QObject* parent)
 
 SingleInstance::~SingleInstance() {
     // Remove our socket file before giving up the lock, so a new owner's socket is never removed.
-    if (server_)
-        server_->close();
+    if (listener_)
+        listener_->close();
     lock_.unlock();
 }
 
@@ -68,7 +71,8 @@ SingleInstance::Role SingleInstance::start(const QString& title, std::chrono::mi
             return Role::Primary;
         }
         // The owner may not be listening yet; keep trying until it is or the lock becomes free.
-        if (deliver(frame, int(std::max<qint64>(until.remainingTime(), retryPauseMs))))
+        const QDeadlineTimer attempt(std::max<qint64>(until.remainingTime(), retryPauseMs));
+        if (sendToLocalSocket(names_.serverName, frame, attempt))
             return Role::Secondary;
         if (until.hasExpired())
             return Role::Unreachable;
@@ -77,68 +81,47 @@ SingleInstance::Role SingleInstance::start(const QString& title, std::chrono::mi
 }
 
 void SingleInstance::listen() {
-    // Only the lock owner may remove a socket file: one left here belongs to a copy that died.
-    QLocalServer::removeServer(names_.serverName);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    // Connections beyond the ones served wait in this queue rather than being refused.
-    server_->setMaxPendingConnections(4 * maxConnections);
-    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::acceptPending);
-    if (!server_->listen(names_.serverName))
-        qWarning("Orvane: cannot listen on %s: %s", qPrintable(names_.serverName),
-                 qPrintable(server_->errorString()));
-}
-
-bool SingleInstance::deliver(const QByteArray& frame, int timeoutMs) const {
-    QLocalSocket socket;
-    socket.connectToServer(names_.serverName);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
-    socket.write(frame);
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(timeoutMs))
-            return false;
-    }
-    socket.disconnectFromServer();
-    return true;
+    // Only the lock owner comes here, so a socket file already at the path belongs to a copy that
+    // died: the listener replaces it.
+    listener_ = new LocalListener(this);
+    connect(listener_, &LocalListener::pending, this, &SingleInstance::acceptPending);
+    QString error;
+    if (!listener_->listen(names_.serverName, listenBacklog, &error))
+        qWarning("Orvane: cannot listen on %s: %s", qPrintable(names_.serverName), qPrintable(error));
 }
 
 void SingleInstance::acceptPending() {
-    while (server_->hasPendingConnections()) {
+    // A bounded batch, so a flood of connections cannot hold the event loop; the listener signals
+    // again for the rest.
+    for (int taken = 0; taken < maxConnections; ++taken) {
+        UniqueFd fd = listener_->accept();
+        if (!fd)
+            return;
         // At the cap, the connection served longest makes room: a copy of the program writes its
         // whole message the moment it connects, so only a connection that never will is still open.
-        if (connections_.size() >= maxConnections && !arrivalOrder_.isEmpty())
-            closeConnection(arrivalOrder_.first());
-        QLocalSocket* socket = server_->nextPendingConnection();
-        connections_.insert(socket, {});
-        arrivalOrder_.append(socket);
-        socket->setReadBufferSize(maxFrame + 1);
+        if (connections_.size() >= maxConnections)
+            closeConnection(connections_.first());
+        // Reading one byte past the largest frame is enough to tell that the sender sent too much.
+        auto* connection = new LocalConnection(std::move(fd), maxFrame + 1, this);
+        connections_.append(connection);
 
-        auto* timer = new QTimer(socket);
+        auto* timer = new QTimer(connection);
         timer->setSingleShot(true);
-        connect(timer, &QTimer::timeout, this, [this, socket] { closeConnection(socket); });
+        connect(timer, &QTimer::timeout, this, [this, connection] { closeConnection(connection); });
         timer->start(connectionTimeout_);
 
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
-        connect(socket, &QLocalSocket::disconnected, this, [this, socket] { closeConnection(socket); });
+        connect(connection, &LocalConnection::changed, this, [this, connection] { readFrom(connection); });
         // Bytes, or the whole exchange, may have arrived while the connection waited in the queue.
-        readFrom(socket);
-        if (connections_.contains(socket) && socket->state() != QLocalSocket::ConnectedState)
-            closeConnection(socket);
+        connection->readAvailable();
     }
 }
 
-void SingleInstance::readFrom(QLocalSocket* socket) {
-    const auto it = connections_.find(socket);
-    if (it == connections_.end())
+void SingleInstance::readFrom(LocalConnection* connection) {
+    if (!connections_.contains(connection))
         return;
-    QByteArray& data = it.value();
-    // Reading one byte past the largest frame is enough to tell that the sender sent too much.
-    data += socket->read(maxFrame + 1 - data.size());
-
     handover::Message message;
-    const handover::Parsed parsed = handover::parseFrame(data, &message);
-    if (parsed == handover::Parsed::Incomplete)
+    const handover::Parsed parsed = handover::parseFrame(connection->received(), &message);
+    if (parsed == handover::Parsed::Incomplete && !connection->ended())
         return;
     if (parsed == handover::Parsed::Complete) {
         // Queued, so slots that show windows run from the event loop and not inside this handler.
@@ -146,16 +129,15 @@ void SingleInstance::readFrom(QLocalSocket* socket) {
             this, [this, message] { emit activationRequested(message.title, message.token); },
             Qt::QueuedConnection);
     }
-    closeConnection(socket);
+    closeConnection(connection);
 }
 
-void SingleInstance::closeConnection(QLocalSocket* socket) {
-    if (!connections_.remove(socket))
+void SingleInstance::closeConnection(LocalConnection* connection) {
+    if (!connections_.removeOne(connection))
         return;
-    arrivalOrder_.removeOne(socket);
-    socket->disconnect(this);
-    socket->abort();
-    socket->deleteLater();
+    connection->disconnect(this);
+    connection->close();
+    connection->deleteLater();
 }
 
 } // namespace platform

@@ -6,7 +6,6 @@
 #include "platform/HandoverFrame.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QLockFile>
 #include <QObject>
@@ -14,13 +13,14 @@
 
 #include <chrono>
 
-class QLocalServer;
-class QLocalSocket;
-
 namespace platform {
 
-// The first copy holds a lock file and listens on a private local socket. A later copy sends it one
-// framed message (HandoverFrame.h): the title, and the token when it has one.
+class LocalConnection;
+class LocalListener;
+
+// The first copy holds a lock file and listens on a private local stream socket (LocalListener.h,
+// plain POSIX sockets: the program loads no network module). A later copy sends it one framed
+// message (HandoverFrame.h): the title, and the token when it has one.
 class SingleInstance : public QObject {
     Q_OBJECT
   public:
@@ -60,16 +60,14 @@ class SingleInstance : public QObject {
 
   private:
     void listen();
-    bool deliver(const QByteArray& frame, int timeoutMs) const;
     void acceptPending();
-    void readFrom(QLocalSocket* socket);
-    void closeConnection(QLocalSocket* socket);
+    void readFrom(LocalConnection* connection);
+    void closeConnection(LocalConnection* connection);
 
     Names names_;
     QLockFile lock_;
-    QLocalServer* server_ = nullptr;
-    QHash<QLocalSocket*, QByteArray> connections_; // bytes received so far on each open connection
-    QList<QLocalSocket*> arrivalOrder_;             // the open connections, oldest first
+    LocalListener* listener_ = nullptr;
+    QList<LocalConnection*> connections_; // the open connections, oldest first
     // A later copy writes its whole message as soon as it connects; anything slower is dropped fast.
     std::chrono::milliseconds connectionTimeout_{250};
 };
