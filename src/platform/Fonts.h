@@ -31,7 +31,16 @@ inline QFont uiFont(double points) {
 // width: it nearly always fits, and is then the widest that does or one short of it.
 inline QFont fittedFont(QFont font, const QString& text, int widthPx, bool* fits = nullptr) {
     constexpr int kNarrowest = 85;
-    int advance = QFontMetrics(font).horizontalAdvance(text);
+    const QFontMetrics metrics(font);
+    // No character is wider than the font's widest (a pixel more for rounding), so a text that
+    // would fit even then fits as it is: only a text that comes near the width is laid out to be
+    // measured, which costs far more than the check.
+    if (text.size() * qint64(metrics.maxWidth() + 1) <= widthPx) {
+        if (fits)
+            *fits = true;
+        return font;
+    }
+    int advance = metrics.horizontalAdvance(text);
     if (advance > widthPx) {
         int stretch = std::clamp(static_cast<int>(100LL * widthPx / advance), kNarrowest, 99);
         for (;; --stretch) {
