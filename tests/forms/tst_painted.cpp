@@ -72,15 +72,16 @@ struct Shown {
 
 // A caption of the layout with its placeholder filled in; "*" stands for any text.
 QString caption(const QString& written, const Shown& shown) {
-    const QString key = written.mid(1).chopped(1).section(u':', 0, 0);
-    if (!written.startsWith(u'{'))
+    if (!written.startsWith(u'{') || !written.endsWith(u'}'))
         return written;
+    const QString inner = written.mid(1, written.size() - 2);
+    const QString key = inner.section(u':', 0, 0);
     if (key == QLatin1String("symbol"))
         return layoutTable("cells.csv")[shown.z - 1].value("symbol");
     if (key == QLatin1String("z"))
         return QString::number(shown.z);
     if (key == QLatin1String("box"))
-        return boxText(shown.z, written.section(u':', 1).chopped(1).toInt());
+        return boxText(shown.z, inner.section(u':', 1).toInt());
     if (key == QLatin1String("entry"))
         return elementText(shown.z, TPDEQ::ElementField::name) +
                QStringLiteral(" - %1").arg(shown.z, 3, 10, QChar(u'0'));
