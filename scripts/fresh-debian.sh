@@ -157,9 +157,24 @@ case "$suite" in
     *) echo "usage: fresh-debian.sh bookworm|trixie" >&2; exit 2 ;;
 esac
 [ "$(id -u)" -eq 0 ] || { echo "fresh-debian.sh runs as root (debootstrap, chroot, mounts)" >&2; exit 2; }
-for tool in debootstrap unshare chroot Xvfb xdotool git wget; do
-    command -v "$tool" >/dev/null || fail "$tool is missing here (apt-get install debootstrap xvfb xdotool git wget)"
-done
+host_tools=(debootstrap xvfb xdotool git wget)
+has_host_tools() {
+    local tool
+    for tool in debootstrap unshare chroot Xvfb xdotool git wget; do
+        command -v "$tool" >/dev/null || return 1
+    done
+}
+# A machine that lacks the tools (a CI machine made anew) gets them here. The two releases' runs
+# may start together: one installs while the other waits for the lock, then finds them there.
+if ! has_host_tools; then
+    say "installing what this check needs here: ${host_tools[*]}"
+    (
+        flock 9
+        export DEBIAN_FRONTEND=noninteractive
+        has_host_tools || { apt-get update -qq && apt-get install -y -qq --no-install-recommends "${host_tools[@]}"; }
+    ) 9>/run/orvane-fresh-tools.lock >/dev/null 2>&1 || true
+    has_host_tools || fail "could not install ${host_tools[*]} here"
+fi
 git -C "$repo" diff --quiet HEAD || say "note: uncommitted changes are not in the copy; it is HEAD $(git -C "$repo" rev-parse --short HEAD)"
 
 # The archive answers, or the run says so (after one more try) instead of failing somewhere inside.
