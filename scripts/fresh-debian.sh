@@ -83,7 +83,7 @@ inside() {
     mount --bind "$cache/apt" "$root/var/cache/apt/archives"
     echo 'Acquire::Retries "3";' >"$root/etc/apt/apt.conf.d/80retries"
     mkdir -p "$root/root/orvane"
-    git -C "$repo" archive --format=tar HEAD | tar -x -C "$root/root/orvane"
+    tar -x -C "$root/root/orvane" -f "$work/source.tar"
 
     # --- the first command, on a private X display, until the main window shows -----------------
     : >"$work/display"
@@ -195,6 +195,8 @@ if ! flock -n 9; then
 fi
 work=$(mktemp -d /var/tmp/orvane-fresh-$suite.XXXXXX) # not in /tmp: see inside()
 mkdir "$work/logs"
+# The committed source, taken before the run gets a /tmp of its own: the checkout may live there.
+git -C "$repo" archive --format=tar -o "$work/source.tar" HEAD
 child=""
 cleanup() {
     local status=$?
