@@ -1,30 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DisplayChoice.h"
 
-#include <cstddef>
+#include "platform/UniqueFd.h"
+#include "platform/UnixAddress.h"
+
 #include <cstdlib>
 #include <cstring>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace platform {
 namespace {
 
-bool connects(const char* address, std::size_t length) {
-    sockaddr_un socketAddress{};
-    if (length == 0 || length > sizeof socketAddress.sun_path)
+// Non-blocking: a server whose queue is full counts as not answering rather than holding us up.
+bool connects(const std::optional<UnixAddress>& address) {
+    if (!address)
         return false;
-    socketAddress.sun_family = AF_UNIX;
-    std::memcpy(socketAddress.sun_path, address, length);
-    // Non-blocking: a server whose queue is full counts as not answering rather than holding us up.
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0)
-        return false;
-    const bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&socketAddress),
-                                     socklen_t(offsetof(sockaddr_un, sun_path) + length)) == 0;
-    ::close(fd);
-    return connected;
+    const UniqueFd fd(openUnixStreamSocket());
+    return fd && ::connect(fd.get(), address->get(), address->length) == 0;
 }
 
 } // namespace
@@ -54,8 +45,8 @@ std::string xSocketPath(const char* display) {
 bool socketAnswers(const std::string& path) {
     if (path.empty())
         return false;
-    const std::string abstractName = '\0' + path;
-    return connects(abstractName.data(), abstractName.size()) || connects(path.c_str(), path.size() + 1);
+    const QByteArray name = QByteArray::fromStdString(path);
+    return connects(UnixAddress::abstract(name)) || connects(UnixAddress::of(name));
 }
 
 bool platformChosen(int argc, char* argv[], const char* qpaPlatform) {

@@ -64,6 +64,14 @@ void TestDisplayChoice::answersOnlyWhileAServerListens() {
         QVERIFY(!socketAnswers(path.toStdString()));
         QFile::remove(path);
     }
+    {
+        // As an X server listens on Linux, at a name in the abstract namespace, with no file.
+        QLocalServer server;
+        server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+        QVERIFY(server.listen(path));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(socketAnswers(path.toStdString()));
+    }
     QVERIFY(!socketAnswers(std::string()));
     QVERIFY(!socketAnswers(std::string(200, 'x'))); // longer than a socket address holds
 }
