@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LocalConnection.h"
 
-#include <QSocketNotifier>
+#include "platform/RetireNotifier.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -48,14 +48,7 @@ void LocalConnection::readAvailable() {
 }
 
 void LocalConnection::close() {
-    // The notifier stops watching before the descriptor closes, so the event loop never watches a
-    // number that the next socket opened may reuse. It may be the one whose signal runs now, so it
-    // goes later.
-    if (notifier_) {
-        notifier_->setEnabled(false);
-        notifier_->deleteLater();
-        notifier_ = nullptr;
-    }
+    retireNotifier(notifier_);
     fd_.reset();
 }
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LocalListener.h"
 
+#include "platform/RetireNotifier.h"
 #include "platform/UnixAddress.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cerrno>
@@ -90,12 +90,7 @@ bool LocalListener::listen(const QString& path, int backlog, QString* error) {
 void LocalListener::close() {
     if (!fd_)
         return;
-    // The notifier stops watching before the descriptor closes, so the event loop never watches a
-    // number that the next socket opened may reuse. It may be the one whose signal runs now, so it
-    // goes later.
-    notifier_->setEnabled(false);
-    notifier_->deleteLater();
-    notifier_ = nullptr;
+    retireNotifier(notifier_);
     fd_.reset();
     struct stat file {};
     if (::lstat(path_.constData(), &file) == 0 && file.st_dev == device_ && file.st_ino == inode_)
